@@ -1,0 +1,60 @@
+# The two commands of the contract: `make run` and `make test`.
+SHELL := /bin/bash
+JOBS  ?= $(shell nproc)
+ROOT  := $(CURDIR)
+NATIVE := build/native
+FUZZ   := build/native/fuzz
+WIN64  := build/win64
+FUZZ_SECONDS ?= 20
+
+.PHONY: all bootstrap native win64 fuzz-build test test-native test-win64 fuzz-smoke fuzz bench run clean
+
+all: native win64
+
+bootstrap:
+	@scripts/bootstrap
+
+$(NATIVE)/CMakeCache.txt: | bootstrap
+	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELT_SANITIZE=ON >/dev/null
+
+$(WIN64)/CMakeCache.txt: | bootstrap
+	cmake -S . -B $(WIN64) -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-w64-x86_64.cmake >/dev/null
+
+$(FUZZ)/CMakeCache.txt: | bootstrap
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELT_FUZZ=ON >/dev/null
+
+native: $(NATIVE)/CMakeCache.txt
+	cmake --build $(NATIVE) -j $(JOBS)
+
+win64: $(WIN64)/CMakeCache.txt
+	cmake --build $(WIN64) -j $(JOBS)
+
+fuzz-build: $(FUZZ)/CMakeCache.txt
+	cmake --build $(FUZZ) -j $(JOBS)
+
+test: bootstrap
+	@$(MAKE) --no-print-directory native win64 fuzz-build
+	@status=0; \
+	echo "== native tests =="; \
+	(cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)) || status=1; \
+	echo "== fuzz smoke ($(FUZZ_SECONDS) s each) =="; \
+	scripts/run-fuzzers $(FUZZ) $(FUZZ_SECONDS) || status=1; \
+	echo "== Windows tests under Wine =="; \
+	scripts/run-win-tests $(WIN64) || status=1; \
+	exit $$status
+
+fuzz: fuzz-build
+	scripts/run-fuzzers $(FUZZ) 300
+
+bench: bootstrap
+	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DZELT_BENCH=ON -DZELT_TESTS=OFF >/dev/null
+	cmake --build build/bench -j $(JOBS)
+	@for b in build/bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+run: bootstrap
+	@$(MAKE) --no-print-directory native win64
+	scripts/run-samples
+
+clean:
+	rm -rf build

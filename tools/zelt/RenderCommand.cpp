@@ -1,0 +1,73 @@
+// zelt render: the preview composition of a template file, written as a 24-bit BMP.
+#include <cctype>
+#include <cstdlib>
+
+#include "editor/app/ProgramFolder.h"
+#include "editor/interchange/Bmp24.h"
+#include "editor/template/FileBytes.h"
+#include "editor/template/GameTables.h"
+#include "editor/template/TemplateFile.h"
+#include "editor/template/TemplatePreview.h"
+#include "tools/zelt/Commands.h"
+
+namespace zelt::cli {
+
+namespace {
+
+constexpr int64_t kMaxPictureSide = 16384;
+
+bool ParseColour(const std::string& text, uint32_t& colour) {
+    if (text.size() != 6) return false;
+    for (char c : text) {
+        if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
+    }
+    colour = static_cast<uint32_t>(std::strtoul(text.c_str(), nullptr, 16));
+    return true;
+}
+
+}  // namespace
+
+int RenderCommand(const Args& args) {
+    ParsedArgs parsed = ParseArgs(args, {"--palette", "--background"}, {});
+    if (!parsed.error.empty()) return UsageError(parsed.error);
+    if (parsed.positional.size() != 2) return UsageError("render takes an input template and an output BMP");
+    const std::string& in = parsed.positional[0];
+    const std::string& out = parsed.positional[1];
+    uint32_t background = 0;
+    if (const std::string* text = parsed.Option("--background"); text && !ParseColour(*text, background))
+        return UsageError("--background wants six hex digits RRGGBB");
+
+    std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(in);
+    if (!bytes) return FileError(in, "cannot be read");
+    TemplateHeader header;
+    if (!ReadTemplateHeader(*bytes, header)) return FileError(in, "not a template: shorter than a header");
+    const GameKind family = FamilyOfCellSize(header.cellW, header.cellH);
+    if (family == kNoGame) return FileError(in, "not a template: unknown cell size");
+
+    std::string palettePath;
+    if (const std::string* p = parsed.Option("--palette")) {
+        palettePath = *p;
+    } else {
+        palettePath = DefaultPaletteFileName(ProgramFolder(), family, in);
+    }
+    std::optional<PaletteTable> palette = LoadPaletteFile(palettePath);
+    if (!palette) return FileError(palettePath, "cannot be loaded as a palette (768 bytes)");
+
+    TemplateBounds bounds;
+    if (!ComputeFileBounds(*bytes, bounds)) {
+        std::string error;
+        ForEachCell(*bytes, [](const CellView&) {}, error);
+        return FileError(in, "not a template: " + error);
+    }
+    if (bounds.Width() <= 0 || bounds.Height() <= 0) return FileError(in, "the template has no tiles to draw");
+    if (bounds.Width() > kMaxPictureSide || bounds.Height() > kMaxPictureSide)
+        return FileError(in, "the picture would be larger than 16384 pixels on a side");
+    ColourImage canvas(static_cast<int>(bounds.Width()), static_cast<int>(bounds.Height()), background);
+    PreviewTemplate(*bytes, canvas, *palette);
+
+    std::string error;
+    if (!WriteFileAtomic(out, EncodeBmp24(canvas), error)) return FileError(out, error);
+    return 0;
+}
+
+}  // namespace zelt::cli
