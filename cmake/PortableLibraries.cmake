@@ -1,0 +1,11 @@
+# zelt_portable_libraries(VAR): every portable library the tree defines, for the tests, fuzz
+# targets and benchmarks that may use any of them.
+function(zelt_portable_libraries var)
+  set(libs zelt_core)
+  foreach(lib zelt_strings zelt_settings zelt_document zelt_render zelt_iconrender)
+    if(TARGET ${lib})
+      list(APPEND libs ${lib})
+    endif()
+  endforeach()
+  set(${var} ${libs} PARENT_SCOPE)
+endfunction()
