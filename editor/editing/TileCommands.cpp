@@ -1,0 +1,172 @@
+#include "editor/editing/TileCommands.h"
+
+#include <utility>
+
+#include "editor/editing/ViewFlags.h"
+#include "editor/template/DocumentClass.h"
+#include "editor/template/DocumentUi.h"
+#include "editor/template/TileLayout.h"
+
+namespace zelt {
+
+namespace {
+
+void SelectAndFollow(int index) {
+    Doc().selected = index;
+    Views().stripCurrentTile = index;
+}
+
+TileRecord EmptyTile() {
+    TileRecord tile;
+    tile.diamond.assign(static_cast<size_t>(DiamondSize(Doc().cellW, Doc().cellH)), 0);
+    return tile;
+}
+
+}  // namespace
+
+ViewFlags& Views() {
+    static ViewFlags flags;
+    return flags;
+}
+
+void RefreshAll() { RequestRefresh(kRefreshAll); }
+
+bool SelectTile(int index) {
+    const std::optional<int> selected = ResolveTileIndex(-1);
+    const std::optional<int> target = ResolveTileIndex(index);
+    if (!selected || index < 0 || !target || *target == *selected) return false;
+    SelectAndFollow(*target);
+    RefreshAll();
+    return true;
+}
+
+bool AddTile() {
+    TemplateDocument& doc = Doc();
+    if (!doc.open) return false;
+    TileRecord tile = EmptyTile();
+    // The new tile always gets the default depth, whatever was selected before; no other tile is
+    // touched.
+    GenerateZData(tile, doc.cellW, doc.cellH);
+    doc.tiles.push_back(std::move(tile));
+    SelectAndFollow(TileCount() - 1);
+    RefreshAll();
+    MarkEdited();
+    return true;
+}
+
+bool DeleteTile() {
+    const std::optional<int> at = ResolveTileIndex(-1);
+    if (!at) return false;
+    TemplateDocument& doc = Doc();
+    doc.tiles.erase(doc.tiles.begin() + *at);
+    RequestRefresh(kRefreshHotButtons);
+    doc.selected = *at > 0 ? *at - 1 : 0;
+    MarkEdited();
+    Views().stripCurrentTile = doc.selected;
+    RequestRefresh(kRefreshWindowState | kRefreshMainView | kRefreshStrip);
+    return true;
+}
+
+bool CloneTile() {
+    const TileRecord* source = TileAt(-1);
+    if (!source) return false;
+    TemplateDocument& doc = Doc();
+    TileRecord clone = CopyTile(*source);
+    GenerateZData(clone, doc.cellW, doc.cellH);
+    if (!clone.hasExtra) clone.extraZData.clear();
+    doc.tiles.push_back(std::move(clone));  // source is not used past this point
+    SelectAndFollow(TileCount() - 1);
+    RefreshAll();
+    MarkEdited();
+    return true;
+}
+
+bool SwapTile() {
+    if (!HasSelectedTile()) return false;
+    const std::optional<int> number = Ui().AskNumber("GUI:ENTERTILENUM");
+    if (!number) return false;
+    return SwapTiles(-1, *number - 1);
+}
+
+bool SwapTiles(int selected, int target) {
+    const std::optional<int> s = ResolveTileIndex(selected);
+    if (!s || target < 0) return false;
+    const std::optional<int> t = ResolveTileIndex(target);
+    if (!t || *t == *s) return false;
+    std::vector<TileRecord>& tiles = Doc().tiles;
+    TileRecord& a = tiles[static_cast<size_t>(*s)];
+    TileRecord& b = tiles[static_cast<size_t>(*t)];
+    std::swap(a.x, b.x);
+    std::swap(a.y, b.y);
+    std::swap(a, b);
+    MarkEdited();
+    RefreshAll();
+    return true;
+}
+
+bool NextTile() {
+    const TemplateDocument& doc = Doc();
+    if (!doc.open || doc.tiles.empty()) return false;
+    int next = doc.selected + 1;
+    if (next < 0 || next >= TileCount()) next = 0;
+    SelectAndFollow(next);
+    RefreshAll();
+    return true;
+}
+
+bool PreviousTile() {
+    const TemplateDocument& doc = Doc();
+    if (!doc.open || doc.tiles.empty()) return false;
+    int previous = doc.selected - 1;
+    if (previous < 0 || previous >= TileCount()) previous = TileCount() - 1;
+    SelectAndFollow(previous);
+    RefreshAll();
+    return true;
+}
+
+void Unselect() {
+    SelectAndFollow(-1);
+    RequestRefresh(kRefreshHotButtons | kRefreshMainView | kRefreshStrip);
+}
+
+bool DeleteExtraImage() {
+    TileRecord* tile = TileAt(-1);
+    if (!tile || !tile->hasExtra) return false;
+    // The extra box keeps its place and size; only the pixels and their depth go.
+    tile->extraImage.clear();
+    tile->extraImage.shrink_to_fit();
+    tile->extraZData.clear();
+    tile->extraZData.shrink_to_fit();
+    tile->hasExtra = false;
+    RefreshAll();
+    MarkEdited();
+    return true;
+}
+
+void ToggleShowNormalImages() {
+    Views().showNormalImages = !Views().showNormalImages;
+    RequestRefresh(kRefreshWindowState | kRefreshMainView);
+}
+
+void ToggleShowExtraImages() {
+    Views().showExtraImages = !Views().showExtraImages;
+    RequestRefresh(kRefreshWindowState | kRefreshMainView);
+}
+
+// The document now differs from what was last loaded or saved, so it counts as modified: closing
+// it afterwards asks before the undone or redone state is lost.
+bool UndoCommand() {
+    if (!Undo()) return false;
+    Doc().modified = true;
+    RefreshAll();
+    return true;
+}
+
+bool RedoCommand() {
+    if (!Redo()) return false;
+    Doc().modified = true;
+    RefreshAll();
+    return true;
+}
+
+}  // namespace zelt
