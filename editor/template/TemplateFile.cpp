@@ -142,6 +142,10 @@ bool DecodeTemplate(std::span<const uint8_t> bytes, LoadedTemplate& out, std::st
         out.family = FamilyOfCellSize(header.cellW, header.cellH);
         out.cellW = header.cellW;
         out.cellH = header.cellH;
+        const int64_t count = int64_t{header.gridWidth} * header.gridHeight;
+        if (count > 0 && count <= kMaxTemplateCells &&
+            RangeInside(kTemplateHeaderSize, 4 * count, bytes.size()))
+            out.tiles.reserve(static_cast<size_t>(count));
     }
     return ForEachCell(bytes, [&](const CellView& cell) { out.tiles.push_back(TileFromCell(cell)); }, error);
 }
@@ -234,6 +238,12 @@ bool EncodeTemplate(const std::vector<TileRecord>& tiles, int cellW, int cellH, 
     }
 
     const size_t indexBytes = static_cast<size_t>(4 * gridWidth * gridHeight);
+    size_t total = kTemplateHeaderSize + indexBytes + options.signature.size();
+    for (const TileRecord& tile : tiles) {
+        total += kCellHeaderSize + tile.diamond.size() + (tile.hasExtra ? tile.extraImage.size() : 0);
+        if (tile.hasZ && saveZ) total += tile.zData.size() + (tile.hasExtra ? tile.extraZData.size() : 0);
+    }
+    out.reserve(total);
     out.resize(kTemplateHeaderSize + indexBytes, 0);
     StoreI32(out.data(), static_cast<int32_t>(gridWidth));
     StoreI32(out.data() + 4, static_cast<int32_t>(gridHeight));

@@ -1,0 +1,114 @@
+// Load and save of a large template beside a memcpy of the same number of bytes.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+
+#include "editor/template/TemplateFile.h"
+#include "editor/template/TileLayout.h"
+
+using namespace zelt;
+
+namespace {
+
+// 100 x 100 RA2/YR cells with Z data, an extra image on every tenth tile.
+std::vector<TileRecord> LargeTemplate() {
+    std::vector<TileRecord> tiles;
+    for (int row = 0; row < 100; ++row) {
+        for (int column = 0; column < 100; ++column) {
+            TileRecord t;
+            t.x = (column - row) * 30;
+            t.y = (column + row) * 15;
+            t.diamond.assign(900, static_cast<uint8_t>(column + row));
+            if (tiles.size() % 10 == 0) {
+                t.hasExtra = true;
+                t.extraX = t.x;
+                t.extraY = t.y - 40;
+                t.extraWidth = 60;
+                t.extraHeight = 40;
+                t.extraImage.assign(2400, 7);
+            }
+            GenerateZData(t, 60, 30);
+            GenerateExtraZData(t, 60, 30);
+            tiles.push_back(std::move(t));
+        }
+    }
+    return tiles;
+}
+
+const std::vector<TileRecord>& Tiles() {
+    static const std::vector<TileRecord> tiles = LargeTemplate();
+    return tiles;
+}
+
+const std::vector<uint8_t>& FileBytes() {
+    static const std::vector<uint8_t> bytes = [] {
+        std::vector<uint8_t> out;
+        std::string error;
+        if (!EncodeTemplate(Tiles(), 60, 30, {}, out, error)) std::abort();
+        return out;
+    }();
+    return bytes;
+}
+
+void BM_LoadTemplate(benchmark::State& state) {
+    const std::vector<uint8_t>& bytes = FileBytes();
+    for (auto _ : state) {
+        LoadedTemplate loaded;
+        std::string error;
+        benchmark::DoNotOptimize(DecodeTemplate(bytes, loaded, error));
+        benchmark::DoNotOptimize(loaded.tiles.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
+
+void BM_SaveTemplate(benchmark::State& state) {
+    const std::vector<TileRecord>& tiles = Tiles();
+    for (auto _ : state) {
+        std::vector<uint8_t> out;
+        std::string error;
+        benchmark::DoNotOptimize(EncodeTemplate(tiles, 60, 30, {}, out, error));
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * FileBytes().size()));
+}
+
+// The physical baseline: copying the file's bytes into a fresh buffer.
+void BM_CopyFileBytes(benchmark::State& state) {
+    const std::vector<uint8_t>& bytes = FileBytes();
+    for (auto _ : state) {
+        std::vector<uint8_t> copy(bytes.size());
+        std::memcpy(copy.data(), bytes.data(), bytes.size());
+        benchmark::DoNotOptimize(copy.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
+
+BENCHMARK(BM_LoadTemplate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveTemplate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CopyFileBytes)->Unit(benchmark::kMillisecond);
+
+// Prints each benchmark as it runs and remembers its time per iteration for the ratios.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> seconds;
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double copy = reporter.seconds["BM_CopyFileBytes"];
+    std::printf("template of %zu bytes: load %.2fx, save %.2fx the memcpy (targets: at most 4x)\n", FileBytes().size(),
+                reporter.seconds["BM_LoadTemplate"] / copy, reporter.seconds["BM_SaveTemplate"] / copy);
+    return 0;
+}
