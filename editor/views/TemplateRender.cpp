@@ -44,7 +44,7 @@ TemplateBounds ComputeTileBounds(const std::vector<TileRecord>& tiles, int cellW
         b.maxX = std::max(b.maxX, left + cellW);
         b.minY = std::min(b.minY, top);
         b.maxY = std::max(b.maxY, top + cellH);
-        if (HasExtraPixels(tile)) {
+        if (tile.hasExtra) {
             const int64_t extraLeft = ExtraLeft(tile, cellW), extraTop = ExtraTop(tile, cellH);
             b.minX = std::min(b.minX, extraLeft);
             b.maxX = std::max(b.maxX, extraLeft + tile.extraWidth);
