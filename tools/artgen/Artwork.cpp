@@ -1,0 +1,52 @@
+#include "tools/artgen/Artwork.h"
+
+#include "tools/artgen/Bmp.h"
+#include "tools/artgen/Gif.h"
+#include "tools/artgen/Ico.h"
+#include "tools/artgen/Icons.h"
+#include "tools/artgen/Palette.h"
+#include "tools/artgen/Pictures.h"
+#include "tools/artgen/Toolbar.h"
+
+namespace zelt::artgen {
+
+namespace {
+
+constexpr int kIconSizes[] = {48, 32, 16};
+constexpr int kBannerIconSide = 56;
+
+ArtworkFile Icon(std::string name, Image (*draw)(int)) {
+    std::vector<Image> images;
+    for (int side : kIconSizes) images.push_back(draw(side));
+    Bytes bytes = EncodeIco(images);
+    return {std::move(name), std::move(bytes), std::move(images)};
+}
+
+ArtworkFile Bitmap(std::string name, Image image) {
+    Bytes bytes = EncodeBmp24(image);
+    return {std::move(name), std::move(bytes), {std::move(image)}};
+}
+
+ArtworkFile Gif(std::string name, const Image& image) {
+    Image reduced = LimitColours(image, 256);
+    Bytes bytes = EncodeGif(reduced);
+    return {std::move(name), std::move(bytes), {std::move(reduced)}};
+}
+
+}  // namespace
+
+std::vector<ArtworkFile> MakeArtwork() {
+    std::vector<ArtworkFile> files;
+    files.push_back(Icon("zelt.ico", DrawAppIcon));
+    files.push_back(Icon("viewer.ico", DrawViewerIcon));
+    files.push_back(Bitmap("splash.bmp", DrawSplash()));
+    files.push_back(Bitmap("viewer_toolbar.bmp", DrawViewerToolbar()));
+    files.push_back(
+        Gif("bbanner.gif", DrawBanner(DrawAppIcon(kBannerIconSide), "Zelt Builder", "Template editor")));
+    files.push_back(
+        Gif("vbanner.gif", DrawBanner(DrawViewerIcon(kBannerIconSide), "Zelt Viewer", "Template viewer")));
+    files.push_back(Gif("help.gif", DrawHelpPicture()));
+    return files;
+}
+
+}  // namespace zelt::artgen
