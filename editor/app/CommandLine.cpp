@@ -64,4 +64,8 @@ RunFlags ParseCommandLine(std::string_view text, std::optional<bool> launchViewe
     return flags;
 }
 
+bool IsProgramFileName(std::string_view fileName) {
+    return EqualsNoCase(fileName, "Zelt_Builder.exe") || EqualsNoCase(fileName, "Zelt_Viewer.exe");
+}
+
 }  // namespace zelt

@@ -31,4 +31,7 @@ std::vector<std::string> SplitCommandLine(std::string_view text);
 RunFlags ParseCommandLine(std::string_view text, std::optional<bool> launchViewerMode,
                           const std::function<bool(const std::string&)>& pathExists);
 
+// The program runs only under its own file names: "Zelt_Builder.exe" or "Zelt_Viewer.exe", any case.
+bool IsProgramFileName(std::string_view fileName);
+
 }  // namespace zelt

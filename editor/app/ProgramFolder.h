@@ -1,9 +1,12 @@
-// The folder of the running program file, with its trailing separator.
+// The running program file and its folder.
 #pragma once
 #include <string>
 
 namespace zelt {
 
+// The full path of the running program file.
+std::string ProgramPath();
+// Its folder, with the trailing separator.
 std::string ProgramFolder();
 
 }  // namespace zelt

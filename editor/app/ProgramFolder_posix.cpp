@@ -7,7 +7,7 @@
 namespace zelt {
 
 // Backslash-separated, like every path inside the program; file access maps it back.
-std::string ProgramFolder() {
+std::string ProgramPath() {
     char buffer[PATH_MAX];
     const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     if (n <= 0) return {};
@@ -15,6 +15,11 @@ std::string ProgramFolder() {
     for (char& c : path) {
         if (c == '/') c = '\\';
     }
+    return path;
+}
+
+std::string ProgramFolder() {
+    const std::string path = ProgramPath();
     return path.substr(0, path.rfind('\\') + 1);
 }
 

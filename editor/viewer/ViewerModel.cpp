@@ -169,19 +169,6 @@ std::pair<int, int> ZoomedSize(const ViewerState& state) {
     return {static_cast<int>(state.zoom * state.display.width), static_cast<int>(state.zoom * state.display.height)};
 }
 
-void ComposeViewerPicture(const ViewerState& state, ColourImage& background) {
-    const int w = background.width, h = background.height;
-    const ColourImage& d = state.display;
-    if (w <= 0 || h <= 0 || d.width <= 0 || d.height <= 0) return;
-    for (int y = 0; y < h; ++y) {
-        const int sy = static_cast<int>(int64_t{y} * d.height / h);
-        for (int x = 0; x < w; ++x) {
-            const uint32_t c = d.GetPixel(static_cast<int>(int64_t{x} * d.width / w), sy);
-            if (c != 0) background.SetPixel(x, y, c);
-        }
-    }
-}
-
 std::pair<int, int> PicturePosition(const ViewerState& state, int clientWidth, int clientHeight) {
     auto [w, h] = ZoomedSize(state);
     return {(clientWidth - w) / 2, (clientHeight - h) / 2};

@@ -65,10 +65,29 @@ void BestSize(ViewerState& state, int clientWidth, int clientHeight);
 // "%s - [%s]" of the program name and the current path.
 std::string ViewerTitle(const std::string& programName, const std::string& currentPath);
 
-// The painted picture: the display picture scaled to zoom (nearest pixel) over the window's own
-// background, with black pixels left out. background must be zoomed size; returns its top-left.
+// The zoomed size of the display picture, and its top-left when centred in the client area.
 std::pair<int, int> ZoomedSize(const ViewerState& state);
-void ComposeViewerPicture(const ViewerState& state, ColourImage& background);
+// The part of the zoomed picture that starts at (originX, originY), drawn over target (which holds
+// the window's own background there) with nearest-pixel scaling; black pixels are left out so the
+// background shows around and between the tiles.
+template <typename Target>
+void ComposeViewerPicture(const ViewerState& state, int originX, int originY, int targetWidth, int targetHeight,
+                          Target& target) {
+    const ColourImage& d = state.display;
+    auto [w, h] = ZoomedSize(state);
+    if (w <= 0 || h <= 0 || d.width <= 0 || d.height <= 0) return;
+    for (int y = 0; y < targetHeight; ++y) {
+        const int64_t zy = int64_t{originY} + y;
+        if (zy < 0 || zy >= h) continue;
+        const int sy = static_cast<int>(zy * d.height / h);
+        for (int x = 0; x < targetWidth; ++x) {
+            const int64_t zx = int64_t{originX} + x;
+            if (zx < 0 || zx >= w) continue;
+            const uint32_t c = d.GetPixel(static_cast<int>(zx * d.width / w), sy);
+            if (c != 0) target.SetPixel(x, y, c);
+        }
+    }
+}
 std::pair<int, int> PicturePosition(const ViewerState& state, int clientWidth, int clientHeight);
 
 // Registry entries of the file type, under the classes root: (key, default value) in order.

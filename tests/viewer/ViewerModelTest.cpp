@@ -116,9 +116,13 @@ TEST(ViewerPicture, BlackPixelsShowTheBackground) {
     state.zoom = 2;
     auto [w, h] = ZoomedSize(state);
     ColourImage painted(w, h, 0xEEEEEE);
-    ComposeViewerPicture(state, painted);
+    ComposeViewerPicture(state, 0, 0, w, h, painted);
     EXPECT_EQ(painted.pixels, (std::vector<uint32_t>{0xEEEEEE, 0xEEEEEE, 0x123456, 0x123456, 0xEEEEEE, 0xEEEEEE,
                                                      0x123456, 0x123456}));
+    // Only the visible part is drawn: here the right half of the zoomed picture, one row.
+    ColourImage part(3, 1, 0x111111);
+    ComposeViewerPicture(state, 2, 1, 3, 1, part);
+    EXPECT_EQ(part.pixels, (std::vector<uint32_t>{0x123456, 0x123456, 0x111111}));
     EXPECT_EQ(PicturePosition(state, 10, 6), std::make_pair(3, 2));
 }
 

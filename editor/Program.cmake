@@ -1,0 +1,26 @@
+# Zelt_Builder.exe: the Win32 shell over the portable core, with its resources. The pictures come
+# from zelt_artgen, which the host build runs into ZELT_ART_DIR.
+set(ZELT_ART_DIR "${CMAKE_SOURCE_DIR}/build/art" CACHE PATH "Artwork drawn by zelt_artgen")
+if(NOT WIN32)
+  return()
+endif()
+enable_language(RC)
+
+add_library(zelt_shell STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/app/Message_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/AboutPage_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/strings/Translate_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/interchange/ImageLibrary_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/template/GameInstall_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/viewer/ViewerWindow_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/viewer/ViewerSettings_win.cpp
+)
+target_link_libraries(zelt_shell PUBLIC zelt_viewer zelt_render zelt_strings zelt_settings zelt_crash zelt_core
+  comctl32 shell32 msimg32 ole32 oleaut32 uuid gdi32 user32 advapi32)
+
+add_executable(Zelt_Builder WIN32 ${CMAKE_CURRENT_LIST_DIR}/app/Main_win.cpp ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.rc)
+target_link_libraries(Zelt_Builder PRIVATE zelt_shell)
+set_target_properties(Zelt_Builder PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ZELT_DIST_DIR})
+target_include_directories(Zelt_Builder PRIVATE ${ZELT_ART_DIR} ${CMAKE_SOURCE_DIR})
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.rc APPEND PROPERTY OBJECT_DEPENDS
+  ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.manifest ${ZELT_ART_DIR}/zelt.ico)

@@ -1,0 +1,456 @@
+#include "editor/viewer/ViewerWindow_win.h"
+
+// <windows.h> maps this name to its own profile function; ours is the portable INI one.
+#undef WriteProfileString
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "editor/app/AboutPage_win.h"
+#include "editor/app/CommandLine.h"
+#include "editor/app/IniFile.h"
+#include "editor/app/Message_win.h"
+#include "editor/app/ProgramFolder.h"
+#include "editor/app/SettingsValues.h"
+#include "editor/app/WinHandles.h"
+#include "editor/strings/StringTable.h"
+#include "editor/template/FileBytes.h"
+#include "editor/template/GameInstall_win.h"
+#include "editor/template/PathText.h"
+#include "editor/template/TemplateFile.h"
+#include "editor/viewer/FolderScan.h"
+#include "editor/viewer/ViewerModel.h"
+#include "editor/views/DibCanvas.h"
+#include "editor/views/DibCanvas_win.h"
+#include "resources/ResourceIds.h"
+
+namespace zelt {
+
+namespace {
+
+constexpr UINT_PTR kSlideShowTimer = 5234;
+constexpr const char* kViewerClass = "Zelt_ViewerClass";
+
+struct Viewer {
+    HINSTANCE instance = nullptr;
+    HWND window = nullptr;
+    HWND toolbar = nullptr;
+    HIMAGELIST images = nullptr;
+    UniqueFont font;
+    ViewerState state;
+    ViewerSettings settings;
+    std::string programFolder;
+    bool slideShow = false;
+    RECT savedRect{};
+    LONG_PTR savedStyle = 0;
+};
+
+Viewer g_viewer;
+
+std::string ViewerIniPath() { return ProgramFolder() + "Zelt_Viewer.ini"; }
+
+bool PathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Toolbar buttons in order; image -1 is a separator.
+struct ButtonDef {
+    int image;
+    int command;
+    const char* tip;
+};
+constexpr ButtonDef kButtons[] = {
+    {0, IDC_VIEW_PREVIOUS, "TIP:IPREV"},      {1, IDC_VIEW_NEXT, "TIP:INEXT"},         {-1, 0, nullptr},
+    {5, IDC_VIEW_BEST_SIZE, "TIP:BESTSIZE"},  {6, IDC_VIEW_ACTUAL_SIZE, "TIP:ACTSIZE"}, {7, IDC_VIEW_SLIDE_SHOW, "TIP:SLIDESHOW"},
+    {-1, 0, nullptr},                         {2, IDC_VIEW_ZOOM_IN, "TIP:ZOOMIN"},     {3, IDC_VIEW_ZOOM_OUT, "TIP:ZOOMOUT"},
+    {-1, 0, nullptr},                         {8, IDC_VIEW_TURN_FORWARD, "TIP:ROT1"},  {9, IDC_VIEW_TURN_BACK, "TIP:ROT2"},
+    {-1, 0, nullptr},                         {12, IDC_VIEW_DELETE, "TIP:IDELETE"},    {13, IDC_VIEW_EDIT, "TIP:IEDIT"},
+    {14, IDC_VIEW_COPY_TSFS, "TIP:COPYTOTS"}, {15, IDC_VIEW_COPY_RA2YR, "TIP:COPYTOYR"}, {-1, 0, nullptr},
+    {16, IDC_VIEW_SETTINGS, nullptr},         {-1, 0, nullptr},                        {11, IDC_VIEW_ABOUT, "TIP:ABOUT"},
+};
+
+const char* TipOf(int command) {
+    for (const ButtonDef& b : kButtons) {
+        if (b.command == command && b.tip) return Lookup(b.tip);
+    }
+    return "";
+}
+
+void CreateToolbar(HWND window) {
+    Viewer& v = g_viewer;
+    v.toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
+                                WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER |
+                                    CCS_NORESIZE | CCS_NOPARENTALIGN,
+                                0, 0, 0, 0, window, nullptr, v.instance, nullptr);
+    if (!v.toolbar) return;
+    SendMessageA(v.toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    v.images = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 17, 0);
+    if (HBITMAP strip = static_cast<HBITMAP>(
+            LoadImageA(v.instance, MAKEINTRESOURCEA(IDB_VIEWER_TOOLBAR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))) {
+        ImageList_AddMasked(v.images, strip, RGB(255, 0, 255));
+        DeleteObject(strip);
+    }
+    SendMessageA(v.toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(v.images));
+    TBBUTTON buttons[std::size(kButtons)] = {};
+    for (size_t i = 0; i < std::size(kButtons); ++i) {
+        buttons[i].iBitmap = kButtons[i].image < 0 ? 0 : kButtons[i].image;
+        buttons[i].idCommand = kButtons[i].command;
+        buttons[i].fsState = TBSTATE_ENABLED;
+        buttons[i].fsStyle = kButtons[i].image < 0 ? BTNS_SEP : BTNS_BUTTON;
+    }
+    SendMessageA(v.toolbar, TB_ADDBUTTONSA, std::size(buttons), reinterpret_cast<LPARAM>(buttons));
+    SendMessageA(v.toolbar, TB_AUTOSIZE, 0, 0);
+}
+
+SIZE ToolbarSize() {
+    SIZE size{0, 0};
+    if (g_viewer.toolbar) SendMessageA(g_viewer.toolbar, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&size));
+    return size;
+}
+
+void PlaceToolbar(int clientWidth, int clientHeight) {
+    const SIZE size = ToolbarSize();
+    SetWindowPos(g_viewer.toolbar, nullptr, (clientWidth - size.cx) / 2, clientHeight - size.cy - 10, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void EnableButton(int command, bool enabled) {
+    SendMessageA(g_viewer.toolbar, TB_ENABLEBUTTON, command, MAKELONG(enabled ? TRUE : FALSE, 0));
+}
+
+void UpdateButtons() {
+    const NavigationButtons nav = NavigationState(g_viewer.state);
+    EnableButton(IDC_VIEW_PREVIOUS, nav.previous);
+    EnableButton(IDC_VIEW_NEXT, nav.next);
+    EnableButton(IDC_VIEW_ZOOM_IN, g_viewer.state.zoomInEnabled);
+    EnableButton(IDC_VIEW_ZOOM_OUT, g_viewer.state.zoomOutEnabled);
+}
+
+// After the current file changed: title, picture and buttons.
+void Refresh() {
+    Viewer& v = g_viewer;
+    SetWindowTextA(v.window, ViewerTitle(Lookup("TXT_NAME"), v.state.currentPath).c_str());
+    InvalidateRect(v.window, nullptr, TRUE);
+    UpdateButtons();
+}
+
+void Repaint() {
+    InvalidateRect(g_viewer.window, nullptr, TRUE);
+    UpdateButtons();
+}
+
+void PaintGradient(HDC dc, const RECT& rect) {
+    const COLORREF top = GetSysColor(COLOR_WINDOW), bottom = GetSysColor(COLOR_ACTIVECAPTION);
+    TRIVERTEX vertices[2] = {
+        {rect.left, rect.top, static_cast<COLOR16>(GetRValue(top) << 8), static_cast<COLOR16>(GetGValue(top) << 8),
+         static_cast<COLOR16>(GetBValue(top) << 8), 0},
+        {rect.right, rect.bottom, static_cast<COLOR16>(GetRValue(bottom) << 8),
+         static_cast<COLOR16>(GetGValue(bottom) << 8), static_cast<COLOR16>(GetBValue(bottom) << 8), 0},
+    };
+    GRADIENT_RECT gradient{0, 1};
+    GradientFill(dc, vertices, 2, &gradient, 1, GRADIENT_FILL_RECT_V);
+}
+
+// The picture is composed over a copy of the window's own background, so black (left out) shows it.
+void PaintPicture(HDC dc, const RECT& client) {
+    const ViewerState& s = g_viewer.state;
+    auto [w, h] = ZoomedSize(s);
+    auto [x, y] = PicturePosition(s, client.right, client.bottom);
+    RECT picture{x, y, x + w, y + h}, visible;
+    if (w <= 0 || h <= 0 || !IntersectRect(&visible, &picture, &client)) return;
+    DibCanvas canvas;
+    if (!canvas.Create(visible.right - visible.left, visible.bottom - visible.top)) return;
+    CaptureCanvas(dc, visible.left, visible.top, canvas);
+    ComposeViewerPicture(s, visible.left - x, visible.top - y, canvas.Width(), canvas.Height(), canvas);
+    DrawCanvas(dc, canvas, visible.left, visible.top);
+}
+
+void OnPaint(HWND window) {
+    PaintScope paint(window);
+    RECT client;
+    GetClientRect(window, &client);
+    if (g_viewer.state.loaded) {
+        PaintPicture(paint.Get(), client);
+        return;
+    }
+    SelectScope font(paint.Get(), g_viewer.font.Get());
+    SetBkMode(paint.Get(), TRANSPARENT);
+    SetTextColor(paint.Get(), GetSysColor(COLOR_CAPTIONTEXT));
+    DrawTextA(paint.Get(), Lookup("MSG:NOPREVIEW"), -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+FolderScanner Scanner() { return ScanTemplateFolder; }
+
+void ViewPath(const std::string& path) {
+    ViewFile(g_viewer.state, path, Scanner(), g_viewer.programFolder);
+    Refresh();
+}
+
+// A list of one path for the shell's file operations: ends in two zero characters.
+std::string DoubleTerminated(const std::string& path) { return path + std::string(2, '\0'); }
+
+void DeleteCurrent() {
+    Viewer& v = g_viewer;
+    const std::string from = DoubleTerminated(v.state.currentPath);
+    SHFILEOPSTRUCTA op{};
+    op.hwnd = v.window;
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_ALLOWUNDO;
+    if (SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted) {
+        ShowAfterDelete(v.state, Scanner(), v.programFolder);
+        Refresh();
+    }
+}
+
+void EditCurrent() {
+    const HINSTANCE result =
+        ShellExecuteA(g_viewer.window, "edit", g_viewer.state.currentPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (reinterpret_cast<INT_PTR>(result) <= 32) {
+        ShowMessageKey(MB_ICONERROR, "MSG:LAUNCHERROR");
+        return;
+    }
+    DestroyWindow(g_viewer.window);
+}
+
+void CopyToGame(GameKind family) {
+    std::string folder;
+    if (!GameInstallFolder(family, folder)) {
+        ShowMessageKey(MB_ICONERROR, "ERROR:DIRNOTFOUND");
+        return;
+    }
+    const std::string from = DoubleTerminated(g_viewer.state.currentPath), to = DoubleTerminated(folder);
+    SHFILEOPSTRUCTA op{};
+    op.hwnd = g_viewer.window;
+    op.wFunc = FO_COPY;
+    op.pFrom = from.c_str();
+    op.pTo = to.c_str();
+    op.fFlags = FOF_ALLOWUNDO;
+    SHFileOperationA(&op);
+}
+
+void StartSlideShow() {
+    Viewer& v = g_viewer;
+    if (v.slideShow) return;
+    v.slideShow = true;
+    GetWindowRect(v.window, &v.savedRect);
+    v.savedStyle = GetWindowLongPtrA(v.window, GWL_STYLE);
+    SetWindowLongPtrA(v.window, GWL_STYLE, v.savedStyle & ~(WS_CAPTION | WS_THICKFRAME));
+    SetWindowPos(v.window, HWND_TOPMOST, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                 SWP_FRAMECHANGED);
+    ShowWindow(v.toolbar, SW_HIDE);
+    SetTimer(v.window, kSlideShowTimer, static_cast<UINT>(std::max(v.settings.slideShowDelay, 1)), nullptr);
+}
+
+void EndSlideShow() {
+    Viewer& v = g_viewer;
+    v.slideShow = false;
+    KillTimer(v.window, kSlideShowTimer);
+    SetWindowLongPtrA(v.window, GWL_STYLE, v.savedStyle);
+    const RECT& r = v.savedRect;
+    SetWindowPos(v.window, HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_FRAMECHANGED);
+    ShowWindow(v.toolbar, SW_SHOW);
+}
+
+void ShowAbout() {
+    const bool builder = EqualsNoCase(FileNameOf(ProgramPath()), "Zelt_Builder.exe");
+    ShowAboutPage(g_viewer.window, builder ? "ZV_B_ABOUT.HTM" : "ZV_V_ABOUT.HTM");
+}
+
+void OnCommand(int command) {
+    Viewer& v = g_viewer;
+    ViewerState& s = v.state;
+    RECT client;
+    GetClientRect(v.window, &client);
+    switch (command) {
+        case IDC_VIEW_NEXT: ShowNext(s, Scanner(), v.programFolder); Refresh(); break;
+        case IDC_VIEW_PREVIOUS: ShowPrevious(s, Scanner(), v.programFolder); Refresh(); break;
+        case IDC_VIEW_EDIT: EditCurrent(); break;
+        case IDC_VIEW_DELETE: DeleteCurrent(); break;
+        case IDC_VIEW_TURN_FORWARD: TurnForward(s); Repaint(); break;
+        case IDC_VIEW_TURN_BACK: TurnBack(s); Repaint(); break;
+        case IDC_VIEW_ZOOM_IN: ZoomIn(s); Repaint(); break;
+        case IDC_VIEW_ZOOM_OUT: ZoomOut(s); Repaint(); break;
+        case IDC_VIEW_ACTUAL_SIZE: ActualSize(s); Repaint(); break;
+        case IDC_VIEW_BEST_SIZE:
+            if (s.loaded) {
+                BestSize(s, client.right, client.bottom);
+                Repaint();
+            }
+            break;
+        case IDC_VIEW_SLIDE_SHOW: StartSlideShow(); break;
+        case IDC_VIEW_ABOUT: ShowAbout(); break;
+        case IDC_VIEW_COPY_TSFS: CopyToGame(kTsFs); break;
+        case IDC_VIEW_COPY_RA2YR: CopyToGame(kRa2Yr); break;
+        case IDC_VIEW_SETTINGS:
+            ShowViewerSettingsDialog(v.window, v.settings);
+            InvalidateRect(v.window, nullptr, TRUE);
+            break;
+        default: break;
+    }
+}
+
+void OnKeyDown(WPARAM key) {
+    switch (key) {
+        case VK_ESCAPE: DestroyWindow(g_viewer.window); break;
+        case VK_LEFT: OnCommand(IDC_VIEW_NEXT); break;
+        case VK_RIGHT: OnCommand(IDC_VIEW_PREVIOUS); break;
+        case VK_F1: OnCommand(IDC_VIEW_ABOUT); break;
+        case VK_F2: OnCommand(IDC_VIEW_SETTINGS); break;
+        default: break;
+    }
+}
+
+void OnDropFiles(HDROP drop) {
+    char path[MAX_PATH] = {};
+    if (DragQueryFileA(drop, 0, path, MAX_PATH) > 0 && PathExists(path)) ViewPath(path);
+    DragFinish(drop);
+}
+
+LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Viewer& v = g_viewer;
+    switch (message) {
+        case WM_CREATE:
+            v.window = window;
+            CreateToolbar(window);
+            v.font.Reset(CreateFontA(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial"));
+            ViewPath(v.state.currentPath);
+            return 0;
+        case WM_SIZE:
+            PlaceToolbar(LOWORD(lParam), HIWORD(lParam));
+            InvalidateRect(window, nullptr, TRUE);
+            return 0;
+        case WM_GETMINMAXINFO: {
+            auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+            info->ptMinTrackSize.x = ToolbarSize().cx + 2 * GetSystemMetrics(SM_CXBORDER) + 10;
+            info->ptMinTrackSize.y = 300;
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            if (v.settings.extendedUiStyle) {
+                RECT client;
+                GetClientRect(window, &client);
+                PaintGradient(reinterpret_cast<HDC>(wParam), client);
+                return 1;
+            }
+            break;
+        case WM_PAINT: OnPaint(window); return 0;
+        case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+        case WM_KEYDOWN: OnKeyDown(wParam); return 0;
+        case WM_TIMER:
+            if (wParam == kSlideShowTimer) {
+                SlideShowStep(v.state, Scanner(), v.programFolder);
+                Refresh();
+            }
+            return 0;
+        case WM_LBUTTONDOWN:
+            if (v.slideShow) EndSlideShow();
+            return 0;
+        case WM_NOTIFY: {
+            auto* header = reinterpret_cast<NMHDR*>(lParam);
+            if (header->code == TTN_GETDISPINFOA) {
+                auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
+                info->lpszText = const_cast<char*>(TipOf(static_cast<int>(header->idFrom)));
+            }
+            return 0;
+        }
+        case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
+        case WM_DESTROY:
+            if (v.slideShow) KillTimer(window, kSlideShowTimer);
+            PostQuitMessage(0);
+            return 0;
+        default: break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+ViewerSettings ReadViewerSettings(const std::string& iniPath) {
+    ViewerSettings s;
+    s.slideShowDelay = ParseInt(ReadProfileString(iniPath, "General", "SlideShowDelay", "1000", 32)).value_or(1000);
+    s.extendedUiStyle = ParseFlag(ReadProfileString(iniPath, "General", "ExtendedUIStyle", "yes", 32));
+    s.noVisualTheme = ParseFlag(ReadProfileString(iniPath, "General", "NoVisualTheme", "yes", 32));
+    return s;
+}
+
+void WriteViewerSettings(const std::string& iniPath, const ViewerSettings& s) {
+    WriteProfileString(iniPath, "General", "SlideShowDelay", IntText(s.slideShowDelay));
+    WriteProfileString(iniPath, "General", "ExtendedUIStyle", FlagText(s.extendedUiStyle));
+    WriteProfileString(iniPath, "General", "NoVisualTheme", FlagText(s.noVisualTheme));
+}
+
+bool RegisterFileTypes() {
+    for (const auto& [key, value] : FileTypeEntries(ProgramPath())) {
+        HKEY raw = nullptr;
+        if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                            nullptr, &raw, nullptr) != ERROR_SUCCESS)
+            return false;
+        UniqueKey owned(raw);
+        RegSetValueExA(raw, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1));
+    }
+    return true;
+}
+
+int RunViewer(HINSTANCE instance, const std::string& path) {
+    Viewer& v = g_viewer;
+    v.instance = instance;
+    v.programFolder = ProgramFolder();
+    if (!LoadStringTable(v.programFolder + "Zelt_Viewer.csf")) {
+        MessageBoxA(nullptr, "Error: Can't init csf system.\nCheck Zelt_Viewer.Csf file!", Lookup("TXT_NAME"),
+                    MB_ICONERROR);
+        return 0;
+    }
+    if (!IsProgramFileName(FileNameOf(ProgramPath()))) {
+        ShowMessageKey(MB_ICONERROR, "ERROR:INVALIDENAME");
+        FreeStringTable();
+        return 0;
+    }
+    if (!PathExists(path)) {
+        ShowMessageKey(MB_ICONERROR, "ERROR:INALIDEFILENAME");
+        FreeStringTable();
+        return 0;
+    }
+    const std::string iniPath = ViewerIniPath();
+    v.settings = ReadViewerSettings(iniPath);
+    v.state.currentPath = path;
+
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = ViewerProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_VIEWER_ICON));
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_3DLIGHT + 1);
+    wc.lpszClassName = kViewerClass;
+    RegisterClassExA(&wc);
+    // Double-buffered composition exists from Windows XP on, which every supported system is.
+    HWND window = CreateWindowExA(WS_EX_ACCEPTFILES | WS_EX_COMPOSITED, kViewerClass, Lookup("TXT_NAME"),
+                                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    if (!window) {
+        ShowMessageKey(MB_ICONERROR, "ERROR:CREATEWIN");
+        FreeStringTable();
+        return 0;
+    }
+    SetMessageOwner(window);
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    SetMessageOwner(nullptr);
+    WriteViewerSettings(iniPath, v.settings);
+    if (v.images) ImageList_Destroy(v.images);
+    v.images = nullptr;
+    v.font.Reset();
+    FreeStringTable();
+    return 0;
+}
+
+}  // namespace zelt

@@ -1,0 +1,115 @@
+#include "tests/support/Program_win.h"
+
+#include <filesystem>
+#include <vector>
+
+namespace zelt::test {
+
+RunningProgram::RunningProgram(const std::string& commandLine, const std::string& folder) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &process_))
+        process_ = PROCESS_INFORMATION{};
+}
+
+RunningProgram::~RunningProgram() {
+    if (!process_.hProcess) return;
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+DWORD RunningProgram::WaitForExit(DWORD milliseconds) {
+    if (!process_.hProcess) return STILL_ACTIVE;
+    WaitForSingleObject(process_.hProcess, milliseconds);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+namespace {
+struct WindowSearch {
+    DWORD processId;
+    const std::string* className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (!search->className->empty() && *search->className != name) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+}  // namespace
+
+HWND RunningProgram::FindWindowOfClass(const std::string& className, DWORD milliseconds) const {
+    const DWORD start = GetTickCount();
+    do {
+        WindowSearch search{process_.dwProcessId, &className, nullptr};
+        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        Sleep(50);
+    } while (GetTickCount() - start < milliseconds);
+    return nullptr;
+}
+
+std::string WindowText(HWND window) {
+    char text[1024] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+ColourImage CaptureClient(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    const int w = client.right, h = client.bottom;
+    ColourImage image(w, h);
+    if (w <= 0 || h <= 0) return image;
+    HDC screen = GetDC(window);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto* pixels = static_cast<const uint32_t*>(bits);
+    for (size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = pixels[i] & 0x00FFFFFF;
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    return image;
+}
+
+std::string HostToWindowsPath(const std::string& path) {
+    if (path.size() > 1 && path[1] == ':') return path;
+    std::string windows = "Z:" + path;
+    for (char& c : windows) {
+        if (c == '/') c = '\\';
+    }
+    return windows;
+}
+
+void CopyTree(const std::string& from, const std::string& to) {
+    namespace fs = std::filesystem;
+    fs::copy(fs::path(from), fs::path(to), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+}  // namespace zelt::test

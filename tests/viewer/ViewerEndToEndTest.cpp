@@ -1,0 +1,196 @@
+// The viewer as a user runs it: Zelt_Builder.exe -PREVIEW, its window found by class, its pixels
+// compared with the template decoded by the core.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <filesystem>
+
+#include "editor/strings/StringTable.h"
+#include "editor/template/FileBytes.h"
+#include "editor/template/GameTables.h"
+#include "editor/template/TemplateFile.h"
+#include "editor/template/TemplatePreview.h"
+#include "editor/viewer/ViewerModel.h"
+#include "resources/ResourceIds.h"
+#include "tests/support/Program_win.h"
+#include "tests/support/TestSupport.h"
+
+using namespace zelt;
+using namespace zelt::test;
+
+namespace {
+
+constexpr DWORD kStartTime = 20000;
+
+class ViewerRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::string dist = HostToWindowsPath(ZELT_DIST_DIR) + "\\";
+        for (const char* file : {"Zelt_Builder.exe", "Zelt_Viewer.csf", "Zelt_Builder.csf"})
+            CopyTree(dist + file, program_.File(file));
+        CopyTree(dist + "Palettes", program_.File("Palettes"));
+        for (const char* file : {"Meadow.tem", "Ridge.sno", "Plaza.urb", "Mesa.des"})
+            CopyTree(dist + "samples\\" + file, maps_.File(file));
+        ASSERT_TRUE(BuildStringTable(ReadFile(program_.File("Zelt_Viewer.csf")), strings_));
+    }
+
+    std::string Exe() const { return "\"" + program_.File("Zelt_Builder.exe") + "\""; }
+    std::string Map(const std::string& name) const { return maps_.File(name); }
+    std::string ProgramName() { return LookupIn(strings_, StringRunFlags{}, "TXT_NAME"); }
+
+    // The template's preview picture as the viewer decodes it, turned and zoomed as asked.
+    ViewerState Expected(const std::string& path, int turns = 0, double zoom = 1.0) {
+        ViewerState state;
+        state.currentPath = path;
+        EXPECT_TRUE(LoadViewerPicture(state, program_.Path()));
+        state.display = TurnPicture(state.source, turns);
+        state.zoom = zoom;
+        return state;
+    }
+
+    // Every non-black pixel of the expected picture is on screen where the viewer centres it.
+    void ExpectPicture(HWND window, const ViewerState& expected) {
+        const ColourImage screen = CaptureClient(window);
+        auto [x0, y0] = PicturePosition(expected, screen.width, screen.height);
+        auto [w, h] = ZoomedSize(expected);
+        ColourImage wanted(w, h, 0);
+        ComposeViewerPicture(expected, 0, 0, w, h, wanted);
+        int compared = 0, wrong = 0;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const uint32_t c = wanted.GetPixel(x, y);
+                if (c == 0 || x0 + x >= screen.width || y0 + y >= screen.height) continue;
+                ++compared;
+                wrong += screen.GetPixel(x0 + x, y0 + y) != c;
+            }
+        }
+        EXPECT_GT(compared, 100);
+        EXPECT_EQ(wrong, 0) << "of " << compared << " pixels";
+    }
+
+    HWND Toolbar(HWND window) { return FindWindowExA(window, nullptr, "ToolbarWindow32", nullptr); }
+    bool Enabled(HWND window, int command) {
+        return SendMessageA(Toolbar(window), TB_ISBUTTONENABLED, command, 0) != 0;
+    }
+    void Command(HWND window, int command) { SendMessageA(window, WM_COMMAND, command, 0); }
+    void Key(HWND window, WPARAM key) { SendMessageA(window, WM_KEYDOWN, key, 0); }
+    std::string Title(const std::string& path) { return ProgramName() + " - [" + path + "]"; }
+
+    ScratchFolder program_, maps_;
+    StringTable strings_;
+};
+
+}  // namespace
+
+TEST_F(ViewerRun, ShowsBrowsesTurnsZoomsAndQuits) {
+    RunningProgram viewer(Exe() + " -PREVIEW " + Map("Meadow.tem"), program_.Path());
+    ASSERT_TRUE(viewer.Started());
+    HWND window = viewer.FindWindowOfClass("Zelt_ViewerClass", kStartTime);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(WindowText(window), Title(Map("Meadow.tem")));
+    ExpectPicture(window, Expected(Map("Meadow.tem")));
+    EXPECT_FALSE(Enabled(window, IDC_VIEW_PREVIOUS));
+    EXPECT_TRUE(Enabled(window, IDC_VIEW_NEXT));
+
+    // The folder in scan order: *.tem, *.sno, *.urb, *.des.
+    Command(window, IDC_VIEW_NEXT);
+    EXPECT_EQ(WindowText(window), Title(Map("Ridge.sno")));
+    Key(window, VK_LEFT);
+    EXPECT_EQ(WindowText(window), Title(Map("Plaza.urb")));
+    Key(window, VK_RIGHT);
+    EXPECT_EQ(WindowText(window), Title(Map("Ridge.sno")));
+    EXPECT_TRUE(Enabled(window, IDC_VIEW_PREVIOUS));
+    Command(window, IDC_VIEW_NEXT);
+    Command(window, IDC_VIEW_NEXT);
+    Command(window, IDC_VIEW_NEXT);  // stays on the last
+    EXPECT_EQ(WindowText(window), Title(Map("Mesa.des")));
+    EXPECT_FALSE(Enabled(window, IDC_VIEW_NEXT));
+    ExpectPicture(window, Expected(Map("Mesa.des")));
+
+    Command(window, IDC_VIEW_TURN_FORWARD);
+    UpdateWindow(window);
+    ExpectPicture(window, Expected(Map("Mesa.des"), 1));
+    Command(window, IDC_VIEW_TURN_FORWARD);
+    Command(window, IDC_VIEW_TURN_BACK);
+    Command(window, IDC_VIEW_TURN_BACK);
+    Command(window, IDC_VIEW_ZOOM_IN);
+    UpdateWindow(window);
+    ExpectPicture(window, Expected(Map("Mesa.des"), 0, 2.0));
+    Command(window, IDC_VIEW_ZOOM_IN);
+    Command(window, IDC_VIEW_ZOOM_IN);
+    EXPECT_FALSE(Enabled(window, IDC_VIEW_ZOOM_IN));
+    Command(window, IDC_VIEW_ACTUAL_SIZE);
+    EXPECT_TRUE(Enabled(window, IDC_VIEW_ZOOM_IN));
+    Command(window, IDC_VIEW_BEST_SIZE);
+    UpdateWindow(window);
+    RECT client;
+    GetClientRect(window, &client);
+    ViewerState best = Expected(Map("Mesa.des"));
+    BestSize(best, client.right, client.bottom);
+    ASSERT_GE(best.zoom, 1.0);
+    ExpectPicture(window, best);
+    EXPECT_FALSE(Enabled(window, IDC_VIEW_ZOOM_IN));
+
+    Key(window, VK_ESCAPE);
+    EXPECT_EQ(viewer.WaitForExit(10000), 0u);
+    const std::vector<uint8_t> ini = ReadFile(program_.File("Zelt_Viewer.ini"));
+    const std::string text(ini.begin(), ini.end());
+    EXPECT_NE(text.find("SlideShowDelay=1000"), std::string::npos) << text;
+    EXPECT_NE(text.find("ExtendedUIStyle=yes"), std::string::npos);
+    EXPECT_NE(text.find("NoVisualTheme=yes"), std::string::npos);
+}
+
+TEST_F(ViewerRun, QuotedPathWithBlanksOpens) {
+    std::filesystem::create_directory(maps_.File("My Maps"));
+    CopyTree(Map("Ridge.sno"), Map("My Maps\\a b.sno"));
+    RunningProgram viewer(Exe() + " -PREVIEW \"" + Map("My Maps\\a b.sno") + "\"", program_.Path());
+    HWND window = viewer.FindWindowOfClass("Zelt_ViewerClass", kStartTime);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(WindowText(window), Title(Map("My Maps\\a b.sno")));
+    ExpectPicture(window, Expected(Map("My Maps\\a b.sno")));
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(viewer.WaitForExit(10000), 0u);
+}
+
+TEST_F(ViewerRun, HelpShowsTheHintAndLaunchFileChoosesTheMode) {
+    {
+        RunningProgram help(Exe() + " -help", program_.Path());
+        HWND box = help.FindWindowOfClass("#32770", kStartTime);
+        ASSERT_TRUE(box);
+        StringTable builder;
+        ASSERT_TRUE(BuildStringTable(ReadFile(program_.File("Zelt_Builder.csf")), builder));
+        EXPECT_EQ(WindowText(box), LookupIn(builder, StringRunFlags{}, "TXT_NAME"));
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(help.WaitForExit(10000), 0u);
+    }
+    WriteFile(program_.File("launch.dat"), {1, 0, 0, 0});
+    {
+        // Viewer mode by default and nothing to view: the process ends without a window.
+        RunningProgram quiet(Exe(), program_.Path());
+        EXPECT_EQ(quiet.WaitForExit(kStartTime), 0u);
+    }
+    {
+        // -EDITOR wins over the launch file: the editor starts and stops at the missing image library.
+        RunningProgram editor(Exe() + " -EDITOR", program_.Path());
+        HWND box = editor.FindWindowOfClass("#32770", kStartTime);
+        ASSERT_TRUE(box);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(editor.WaitForExit(10000), 0u);
+    }
+}
+
+TEST_F(ViewerRun, NotATemplateShowsTheNoPreviewText) {
+    WriteFile(maps_.File("broken.tem"), {1, 2, 3, 4, 5});
+    RunningProgram viewer(Exe() + " -PREVIEW " + Map("broken.tem"), program_.Path());
+    HWND window = viewer.FindWindowOfClass("Zelt_ViewerClass", kStartTime);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(WindowText(window), Title(Map("broken.tem")));
+    // Browsing goes on to the other file of the pattern, whichever side of it the folder lists it.
+    Command(window, IDC_VIEW_NEXT);
+    if (WindowText(window) == Title(Map("broken.tem"))) Command(window, IDC_VIEW_PREVIOUS);
+    EXPECT_EQ(WindowText(window), Title(Map("Meadow.tem")));
+    Key(window, VK_ESCAPE);
+    EXPECT_EQ(viewer.WaitForExit(10000), 0u);
+}
