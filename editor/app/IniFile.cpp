@@ -111,8 +111,9 @@ std::string IniSet(std::string_view text, std::string_view section, std::string_
     const size_t header = FindSection(lines, Trim(section));
     if (header == lines.size()) {
         std::string out(text);
-        if (!out.empty() && out.back() != '\n') out += lineBreak;
-        if (!lines.empty()) out += lineBreak;
+        const bool hasLines = !lines.empty();  // a file of only a byte-order mark has none
+        if (hasLines && out.back() != '\n') out += lineBreak;
+        if (hasLines) out += lineBreak;
         out += "[" + std::string(Trim(section)) + "]";
         out += lineBreak;
         out += entry;
