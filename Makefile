@@ -55,6 +55,7 @@ bench: bootstrap
 run: bootstrap
 	@$(MAKE) --no-print-directory native win64
 	scripts/run-samples
+	scripts/run-viewer
 
 clean:
 	rm -rf build

@@ -24,3 +24,6 @@ set_target_properties(Zelt_Builder PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ZELT_DI
 target_include_directories(Zelt_Builder PRIVATE ${ZELT_ART_DIR} ${CMAKE_SOURCE_DIR})
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.manifest ${ZELT_ART_DIR}/zelt.ico)
+if(NOT CMAKE_CROSSCOMPILING)
+  add_dependencies(Zelt_Builder artwork)
+endif()

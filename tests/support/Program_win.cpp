@@ -70,34 +70,6 @@ std::string WindowText(HWND window) {
     return text;
 }
 
-ColourImage CaptureClient(HWND window) {
-    RECT client;
-    GetClientRect(window, &client);
-    const int w = client.right, h = client.bottom;
-    ColourImage image(w, h);
-    if (w <= 0 || h <= 0) return image;
-    HDC screen = GetDC(window);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    GdiFlush();
-    const auto* pixels = static_cast<const uint32_t*>(bits);
-    for (size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = pixels[i] & 0x00FFFFFF;
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, screen);
-    return image;
-}
-
 std::string HostToWindowsPath(const std::string& path) {
     if (path.size() > 1 && path[1] == ':') return path;
     std::string windows = "Z:" + path;

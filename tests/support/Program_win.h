@@ -5,6 +5,7 @@
 #include <string>
 
 #include "editor/template/ColourImage.h"
+#include "tools/snapshot/Capture_win.h"
 
 namespace zelt::test {
 
@@ -28,8 +29,6 @@ private:
 };
 
 std::string WindowText(HWND window);
-// The client area's pixels as the screen shows them.
-ColourImage CaptureClient(HWND window);
 // A Windows path for a path of the host file system (Wine maps drive Z: to its root).
 std::string HostToWindowsPath(const std::string& path);
 // Copies a file or a whole folder.

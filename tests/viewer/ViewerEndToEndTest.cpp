@@ -19,6 +19,7 @@
 
 using namespace zelt;
 using namespace zelt::test;
+using zelt::CaptureClient;
 
 namespace {
 
