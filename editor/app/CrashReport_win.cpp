@@ -20,10 +20,6 @@ HWND g_owner = nullptr;
 // The thread writing the report, 0 while none is.
 volatile LONG g_handlingThread = 0;
 
-// Room kept on the installing thread's stack for the handler after a stack overflow: the report and
-// the dialog need far more than the few pages the system keeps for itself.
-constexpr ULONG kStackGuarantee = 64 * 1024;
-
 CrashInfo InfoFrom(const EXCEPTION_POINTERS& exception) {
     const EXCEPTION_RECORD& record = *exception.ExceptionRecord;
     const CONTEXT& c = *exception.ContextRecord;
@@ -95,6 +91,16 @@ private:
 
 constexpr WORD kButtonAtom = 0x0080, kStaticAtom = 0x0082;
 
+// Writes the report and shows the dialog on a thread of its own, for a thread whose stack is used up.
+DWORD WINAPI ReportOnFreshStack(void* exception) {
+    // From here on this thread is the one handling the crash: should it fail too, the process ends.
+    InterlockedExchange(&g_handlingThread, static_cast<LONG>(GetCurrentThreadId()));
+    WriteReport(*static_cast<EXCEPTION_POINTERS*>(exception));
+    // No owner: the owner's thread may be the one waiting below, and the dialog would wait on it.
+    ShowCrashDialog(nullptr);
+    return 0;
+}
+
 INT_PTR CALLBACK CrashDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG: return TRUE;
@@ -109,14 +115,13 @@ INT_PTR CALLBACK CrashDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 void InstallCrashHandler() {
-    const std::string path = ProgramFolder() + "Except.txt";
-    if (ProgramFolder().empty() || path.size() >= MAX_PATH) {
+    const std::string folder = ProgramFolder();
+    const std::string path = folder + "Except.txt";
+    if (folder.empty() || path.size() >= MAX_PATH) {
         g_reportPath[0] = '\0';
     } else {
         std::memcpy(g_reportPath, path.c_str(), path.size() + 1);
     }
-    ULONG guarantee = kStackGuarantee;
-    SetThreadStackGuarantee(&guarantee);
     SetUnhandledExceptionFilter(CrashHandler);
 }
 
@@ -131,14 +136,23 @@ LONG WINAPI CrashHandler(EXCEPTION_POINTERS* exception) {
     if (previous != 0) {
         for (;;) Sleep(INFINITE);
     }
+    // After a stack overflow only a few pages are left below the stack pointer, too few for the file
+    // functions and a dialog; the work moves to a fresh stack while this thread waits.
+    if (exception->ExceptionRecord->ExceptionCode == EXCEPTION_STACK_OVERFLOW) {
+        HANDLE thread = CreateThread(nullptr, 0, ReportOnFreshStack, exception, 0, nullptr);
+        if (thread) {
+            WaitForSingleObject(thread, INFINITE);
+            CloseHandle(thread);
+            return EXCEPTION_EXECUTE_HANDLER;
+        }
+    }
     WriteReport(*exception);
     ShowCrashDialog(g_owner);
     return EXCEPTION_EXECUTE_HANDLER;
 }
 
 void ShowCrashDialog(HWND owner) {
-    static DialogTemplate dialog;  // static: kept off a stack that may have overflowed
-    dialog = DialogTemplate();
+    DialogTemplate dialog;
     dialog.Header(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER | DS_SETFONT | DS_SETFOREGROUND,
                   5, 220, 80, kCrashDialogTitle);
     for (short i = 0; i < 4; ++i) {
