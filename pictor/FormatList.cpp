@@ -30,7 +30,9 @@ std::optional<std::wstring_view> ExtensionOf(std::wstring_view fileName) {
 
 namespace {
 
-wchar_t FoldAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
+wchar_t FoldAscii(wchar_t c) {
+    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+}
 
 }  // namespace
 

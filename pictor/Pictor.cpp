@@ -63,14 +63,17 @@ struct WideName {
     int length = 0;
 
     bool From(const char* fileName) {
-        const int written = MultiByteToWideChar(CP_ACP, 0, fileName, -1, text.data(), static_cast<int>(text.size()));
+        const int written =
+            MultiByteToWideChar(CP_ACP, 0, fileName, -1, text.data(), static_cast<int>(text.size()));
         length = written - 1;
         return written > 0;
     }
     std::wstring_view View() const { return {text.data(), static_cast<size_t>(length)}; }
 };
 
-bool FileExists(const char* fileName) { return GetFileAttributesA(fileName) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const char* fileName) {
+    return GetFileAttributesA(fileName) != INVALID_FILE_ATTRIBUTES;
+}
 
 int Init() {
     if (g_library) return 1;
@@ -119,8 +122,8 @@ int Load(const char* fileName, uint32_t* pixels) {
         gp::GdipGetImageHeight(bitmap.Get(), &height) != Gdiplus::Ok) {
         return 0;
     }
-    const LockedPixels locked(bitmap, Gdiplus::ImageLockModeRead, PixelFormat32bppRGB, static_cast<int>(width),
-                              static_cast<int>(height));
+    const LockedPixels locked(bitmap, Gdiplus::ImageLockModeRead, PixelFormat32bppRGB,
+                              static_cast<int>(width), static_cast<int>(height));
     if (!locked) return 0;
     for (UINT y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const uint32_t*>(locked.Row(static_cast<int>(y)));
@@ -148,6 +151,9 @@ bool EncoderFor(std::wstring_view fileName, CLSID& clsid) {
 
 int Save(const char* fileName, const uint32_t* pixels, int width, int height) {
     if (!g_library || fileName == nullptr || pixels == nullptr || width <= 0 || height <= 0) return 0;
+    WideName wide;
+    CLSID encoder{};
+    if (!wide.From(fileName) || !EncoderFor(wide.View(), encoder)) return 0;
     GdiPlusBitmap bitmap;
     if (gp::GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppRGB, nullptr, bitmap.Out()) !=
         Gdiplus::Ok) {
@@ -163,9 +169,6 @@ int Save(const char* fileName, const uint32_t* pixels, int width, int height) {
             for (int x = 0; x < width; ++x) row[x] = 0xFF000000u | (in[x] & 0x00FFFFFFu);
         }
     }
-    WideName wide;
-    CLSID encoder{};
-    if (!wide.From(fileName) || !EncoderFor(wide.View(), encoder)) return 0;
     return gp::GdipSaveImageToFile(bitmap.Get(), wide.text.data(), &encoder, nullptr) == Gdiplus::Ok ? 1 : 0;
 }
 
@@ -194,17 +197,29 @@ int ImageInit() {
     }
 }
 
-void ImageUnInit() { g_library.reset(); }
+void ImageUnInit() {
+    g_library.reset();
+}
 
-const char* ImageGetDesc() { return "Image library - using GDI+ (BMP, GIF, PNG, TIFF, JPEG)"; }
+const char* ImageGetDesc() {
+    return "Image library - using GDI+ (BMP, GIF, PNG, TIFF, JPEG)";
+}
 
-const char* ImageOpenFilterStr() { return g_library ? g_library->openFilter.c_str() : nullptr; }
+const char* ImageOpenFilterStr() {
+    return g_library ? g_library->openFilter.c_str() : nullptr;
+}
 
-const char* ImageSaveFilterStr() { return g_library ? g_library->saveFilter.c_str() : nullptr; }
+const char* ImageSaveFilterStr() {
+    return g_library ? g_library->saveFilter.c_str() : nullptr;
+}
 
-const char* ImageGetOpenFormatName(int index) { return g_library ? FormatName(g_library->openFilter, index) : nullptr; }
+const char* ImageGetOpenFormatName(int index) {
+    return g_library ? FormatName(g_library->openFilter, index) : nullptr;
+}
 
-const char* ImageGetSaveFormatName(int index) { return g_library ? FormatName(g_library->saveFilter, index) : nullptr; }
+const char* ImageGetSaveFormatName(int index) {
+    return g_library ? FormatName(g_library->saveFilter, index) : nullptr;
+}
 
 int ImageGetSize(const char* fileName, int size[2]) {
     try {

@@ -1,8 +1,8 @@
-#include "pictor/FormatList.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "pictor/FormatList.h"
 
 namespace zelt::pictor {
 namespace {

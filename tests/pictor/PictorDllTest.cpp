@@ -1,7 +1,9 @@
 // Pictor.Dll as its users meet it: loaded by file name, its exports bound by name.
+// clang-format off
 #include <windows.h>
 #include <objidl.h>
 #include <gdiplus.h>
+// clang-format on
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -105,7 +107,8 @@ int LargestChannelDifference(const std::vector<uint32_t>& a, const std::vector<u
     double sum = 0;
     for (size_t i = 0; i < a.size(); ++i) {
         for (int shift = 0; shift < 24; shift += 8) {
-            const int d = std::abs(static_cast<int>(a[i] >> shift & 0xFF) - static_cast<int>(b[i] >> shift & 0xFF));
+            const int d =
+                std::abs(static_cast<int>(a[i] >> shift & 0xFF) - static_cast<int>(b[i] >> shift & 0xFF));
             largest = std::max(largest, d);
             sum += d;
         }
@@ -152,7 +155,8 @@ std::vector<uint8_t> GifFile(int width, int height, const std::vector<uint32_t>&
     file.insert(file.end(), {0x81, 0, 0});
     for (int i = 0; i < 4; ++i) {
         const uint32_t c = i < static_cast<int>(table.size()) ? table[i] : 0;
-        file.insert(file.end(), {static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c)});
+        file.insert(file.end(),
+                    {static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c)});
     }
     file.push_back(0x2C);
     PutLe(file, 0, 4);
@@ -168,7 +172,8 @@ std::vector<uint8_t> GifFile(int width, int height, const std::vector<uint32_t>&
     std::vector<uint8_t> data((codes.size() * 3 + 7) / 8, 0);
     for (size_t i = 0; i < codes.size(); ++i) {
         for (int bit = 0; bit < 3; ++bit) {
-            if (codes[i] >> bit & 1) data[(i * 3 + bit) / 8] |= static_cast<uint8_t>(1 << ((i * 3 + bit) % 8));
+            if (codes[i] >> bit & 1)
+                data[(i * 3 + bit) / 8] |= static_cast<uint8_t>(1 << ((i * 3 + bit) % 8));
         }
     }
     file.push_back(2);
@@ -181,7 +186,9 @@ std::vector<uint8_t> GifFile(int width, int height, const std::vector<uint32_t>&
     return file;
 }
 
-bool RunningOnWine() { return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr; }
+bool RunningOnWine() {
+    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
 
 // The PNG encoder's class identifier, the same in every GDI+.
 const CLSID kPngEncoder = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
@@ -232,7 +239,7 @@ TEST(PictorLifecycleTest, InitAndUnInit) {
 }
 
 class PictorTest : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         if (g_pictor.module == nullptr) LoadPictor();
         ASSERT_NE(g_pictor.init, nullptr);
@@ -242,7 +249,8 @@ protected:
         if (g_pictor.unInit != nullptr) g_pictor.unInit();
     }
     void SetUp() override {
-        if (g_pictor.load == nullptr || g_pictor.openFilter() == nullptr) GTEST_SKIP() << "Pictor.Dll not ready";
+        if (g_pictor.load == nullptr || g_pictor.openFilter() == nullptr)
+            GTEST_SKIP() << "Pictor.Dll not ready";
     }
 
     // Saves, then reads the size and the pixels back; false if any step fails.
@@ -299,7 +307,8 @@ TEST_F(PictorTest, FormatNamesByIndexUntilNull) {
             EXPECT_EQ(entries[index], std::string("*.") + name);
         }
         EXPECT_EQ(index, static_cast<int>(entries.size())) << list.text;
-        for (int outside : {-1, INT_MIN, INT_MAX, index + 1}) EXPECT_EQ(list.name(outside), nullptr) << outside;
+        for (int outside : {-1, INT_MIN, INT_MAX, index + 1})
+            EXPECT_EQ(list.name(outside), nullptr) << outside;
     }
 }
 
@@ -350,9 +359,9 @@ TEST_F(PictorTest, SaveRefusesNamesWithoutAnEncoder) {
     char cwd[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, cwd);
     SetCurrentDirectoryA(folder_.Path().c_str());
-    for (const std::string& name : {folder_.File("a.jpg"), folder_.File("a.tif"), folder_.File("a.dib"),
-                                    folder_.File("noextension"), folder_.File("dot."), folder_.File("x.y\\file"),
-                                    std::string(".png"), std::string("png")}) {
+    for (const std::string& name :
+         {folder_.File("a.jpg"), folder_.File("a.tif"), folder_.File("a.dib"), folder_.File("noextension"),
+          folder_.File("dot."), folder_.File("x.y\\file"), std::string(".png"), std::string("png")}) {
         EXPECT_EQ(p_.save(name.c_str(), pixels.data(), 4, 4), 0) << name;
         EXPECT_EQ(GetFileAttributesA(name.c_str()), INVALID_FILE_ATTRIBUTES) << name;
     }
@@ -374,11 +383,13 @@ TEST_F(PictorTest, AlphaIsDiscarded) {
     std::vector<uint32_t> back;
     for (const char* name : {"alpha.bmp", "alpha.png"}) {
         ASSERT_TRUE(RoundTrip(name, withAlpha, width, height, back)) << name;
-        for (size_t i = 0; i < back.size(); ++i) ASSERT_EQ(back[i], withAlpha[i] & 0x00FFFFFF) << name << " " << i;
+        for (size_t i = 0; i < back.size(); ++i)
+            ASSERT_EQ(back[i], withAlpha[i] & 0x00FFFFFF) << name << " " << i;
     }
 
     // A file with a real alpha channel: opaque pixels keep their colour, no value keeps alpha.
-    const std::vector<uint32_t> argb = {0xFF102030, 0x80405060, 0x00708090, 0xFFFFFFFF, 0x01000000, 0xFFA0B0C0};
+    const std::vector<uint32_t> argb = {0xFF102030, 0x80405060, 0x00708090,
+                                        0xFFFFFFFF, 0x01000000, 0xFFA0B0C0};
     const std::string png = folder_.File("argb.png");
     ASSERT_TRUE(WriteArgbPng(png, argb, 3, 2));
     int size[2] = {};
@@ -415,8 +426,9 @@ TEST_F(PictorTest, LoadsOtherDepthsTopRowFirst) {
         int width, height;
         std::vector<uint32_t> want;
     };
-    for (const Case& c : {Case{"indexed.bmp", width, height, expected}, Case{"rgb.bmp", width, height, colours},
-                          Case{"four.gif", gifWidth, gifHeight, gifExpected}}) {
+    for (const Case& c :
+         {Case{"indexed.bmp", width, height, expected}, Case{"rgb.bmp", width, height, colours},
+          Case{"four.gif", gifWidth, gifHeight, gifExpected}}) {
         const auto& [name, w, h, want] = c;
         const std::string path = folder_.File(name);
         int size[2] = {};
