@@ -2,6 +2,7 @@
 // that faults with the handler installed, whose dialog the test closes itself.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -160,38 +161,24 @@ std::string Field(const std::vector<std::string>& lines, const std::string& name
     return {};
 }
 
-// Checks what every report shares: version block, registers, and 600 stack lines from the stack pointer.
-void ExpectCommonLayout(const std::vector<std::string>& lines) {
-    size_t i = 0;
-    while (i < lines.size() && lines[i].rfind("Exception occurred at ", 0) != 0) ++i;
-    ASSERT_LT(i + 18, lines.size());
-    EXPECT_EQ(lines[i], "Exception occurred at " + Field(lines, "Rip"));
-    EXPECT_EQ(lines[i + 1], "");
-    EXPECT_EQ(lines[i + 2], "Version 1.000");
-    EXPECT_EQ(lines[i + 3], "Internal Version 1.00");
-    EXPECT_EQ(lines[i + 4].rfind("Release Build: 65 by ZQ ", 0), 0u) << lines[i + 4];
-    EXPECT_EQ(lines[i + 6], "Details:");
-    for (const char* name : {"Rip", "Rsp", "Rbp", "Rax", "Rbx", "Rcx", "Rdx", "Rsi", "Rdi", "R8", "R9", "R10", "R11",
-                             "R12", "R13", "R14", "R15"}) {
-        EXPECT_EQ(Field(lines, name).size(), 16u) << name;
-    }
-    EXPECT_EQ(lines[i + 13].rfind("EFlags:", 0), 0u);
-    EXPECT_EQ(lines[i + 14].rfind("CS:0033  SS:002B", 0), 0u) << lines[i + 14];
-    EXPECT_EQ(lines[i + 16], "Stack dump:");
-    EXPECT_EQ(lines[i + 17], "*************");
-
-    const std::vector<std::string> stack(lines.begin() + static_cast<long>(i) + 18, lines.end());
+// The layout itself is checked natively; here what only a real fault shows: the registers come from the
+// faulting thread (the exception address is its Rip, the segments are the user-mode ones), and the
+// dump runs 600 words up from its real stack pointer, the first of them readable.
+void ExpectRealContext(const std::vector<std::string>& lines) {
+    const auto stackHeading = std::find(lines.begin(), lines.end(), "*************");
+    ASSERT_NE(stackHeading, lines.end());
+    const std::vector<std::string> stack(stackHeading + 1, lines.end());
     ASSERT_EQ(stack.size(), static_cast<size_t>(kStackDumpWords));
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Exception occurred at " + Field(lines, "Rip")), lines.end());
+    EXPECT_NE(std::find_if(lines.begin(), lines.end(), [](auto& l) { return l.rfind("CS:0033  SS:002B", 0) == 0; }),
+              lines.end());
+
     uint64_t address = std::stoull(Field(lines, "Rsp"), nullptr, 16);
-    EXPECT_EQ(stack[0].find(" Unavailable"), std::string::npos) << "the word at the stack pointer is readable";
+    EXPECT_EQ(stack[0].find(" Unavailable"), std::string::npos);
     for (const std::string& line : stack) {
         char expected[32];
         std::snprintf(expected, sizeof expected, "%016llX ", static_cast<unsigned long long>(address));
         ASSERT_EQ(line.substr(0, 17), expected);
-        const std::string value = line.substr(17);
-        EXPECT_TRUE(value == "Unavailable" ||
-                    (value.size() == 16 && value.find_first_not_of("0123456789ABCDEF") == std::string::npos))
-            << line;
         address += 8;
     }
 }
@@ -214,7 +201,7 @@ TEST(CrashHandler, DivisionByZero) {
     EXPECT_EQ(lines[0], "Error code: EXCEPTION_INT_DIVIDE_BY_ZERO");
     EXPECT_EQ(lines[1], "Description: The thread tried to divide an integer value by an integer divisor of zero.");
     EXPECT_EQ(run.report.find("Access address"), std::string::npos);
-    ExpectCommonLayout(lines);
+    ExpectRealContext(lines);
 }
 
 TEST(CrashHandler, WriteToAddressZero) {
@@ -226,7 +213,7 @@ TEST(CrashHandler, WriteToAddressZero) {
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[0], "Error code: EXCEPTION_ACCESS_VIOLATION");
     EXPECT_EQ(lines[2], "Access address:0000000000000000 was write from.");
-    ExpectCommonLayout(lines);
+    ExpectRealContext(lines);
 }
 
 TEST(CrashHandler, UnknownExceptionCode) {
@@ -238,7 +225,7 @@ TEST(CrashHandler, UnknownExceptionCode) {
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[0], "Error code: E06D7363 Unknown");
     EXPECT_EQ(lines[1], "Description: ");
-    ExpectCommonLayout(lines);
+    ExpectRealContext(lines);
 }
 
 TEST(CrashHandler, StackOverflow) {
@@ -249,7 +236,7 @@ TEST(CrashHandler, StackOverflow) {
     const std::vector<std::string> lines = ReportLines(run.report);
     ASSERT_GE(lines.size(), 1u);
     EXPECT_EQ(lines[0], "Error code: EXCEPTION_STACK_OVERFLOW");
-    ExpectCommonLayout(lines);
+    ExpectRealContext(lines);
 }
 
 TEST(CrashHandler, ReplacesAnEarlierReportAndStillShowsTheDialogWhenItCannotWrite) {
