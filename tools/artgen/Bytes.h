@@ -22,8 +22,9 @@ inline void Put32(Bytes& out, uint32_t v) {
 inline void Put32BigEndian(Bytes& out, uint32_t v) {
     for (int shift = 24; shift >= 0; shift -= 8) Put8(out, v >> shift);
 }
+// A loop rather than insert(): GCC 12 warns falsely about insert() from a short literal.
 inline void PutText(Bytes& out, std::string_view text) {
-    out.insert(out.end(), text.begin(), text.end());
+    for (char c : text) Put8(out, static_cast<uint8_t>(c));
 }
 
 }  // namespace zelt::artgen
