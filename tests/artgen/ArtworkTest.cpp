@@ -1,0 +1,152 @@
+// The generated artwork: the files the resource scripts expect, with the sizes and formats they need,
+// the same bytes on every run.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "tests/artgen/Decoders.h"
+#include "tools/artgen/Artwork.h"
+#include "tools/artgen/Font.h"
+#include "tools/artgen/Toolbar.h"
+
+namespace zelt::artgen {
+namespace {
+
+// Made once: drawing everything takes a moment under the sanitizers.
+const std::vector<ArtworkFile>& Artwork() {
+    static const std::vector<ArtworkFile> files = MakeArtwork();
+    return files;
+}
+
+const ArtworkFile& Find(const std::vector<ArtworkFile>& files, const std::string& name) {
+    for (const ArtworkFile& file : files)
+        if (file.name == name) return file;
+    throw std::runtime_error("no " + name);
+}
+
+TEST(ArtworkTest, MakesEveryFileTheResourcesName) {
+    const std::vector<ArtworkFile>& files = Artwork();
+    std::vector<std::string> names;
+    for (const ArtworkFile& file : files) names.push_back(file.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"zelt.ico", "viewer.ico", "splash.bmp", "viewer_toolbar.bmp",
+                                               "bbanner.gif", "vbanner.gif", "help.gif"}));
+}
+
+TEST(ArtworkTest, IsTheSameOnEveryRun) {
+    const std::vector<ArtworkFile>& first = Artwork();
+    const std::vector<ArtworkFile> second = MakeArtwork();
+    ASSERT_EQ(first.size(), second.size());
+    for (size_t i = 0; i < first.size(); ++i) EXPECT_EQ(first[i].bytes, second[i].bytes) << first[i].name;
+}
+
+TEST(ArtworkTest, IconsHold48And32And16PixelImagesWithAlpha) {
+    const std::vector<ArtworkFile>& files = Artwork();
+    for (const char* name : {"zelt.ico", "viewer.ico"}) {
+        const ArtworkFile& file = Find(files, name);
+        const std::vector<testing::IconEntry> entries = testing::DecodeIco(file.bytes);
+        ASSERT_EQ(entries.size(), 3u) << name;
+        const int sides[] = {48, 32, 16};
+        for (size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(entries[i].image.width, sides[i]) << name;
+            EXPECT_EQ(entries[i].image.pixels, file.images[i].pixels) << name;
+            // The corners are clear, the middle is drawn.
+            EXPECT_EQ(entries[i].image.At(0, 0) >> 24, 0u) << name;
+            EXPECT_TRUE(entries[i].transparent[0]) << name;
+            const int middle = sides[i] / 2;
+            EXPECT_EQ(entries[i].image.At(middle, middle) >> 24, 0xFFu) << name;
+            EXPECT_FALSE(entries[i].transparent[static_cast<size_t>(middle) * sides[i] + middle]) << name;
+        }
+    }
+    EXPECT_NE(Find(files, "zelt.ico").bytes, Find(files, "viewer.ico").bytes);
+}
+
+TEST(ArtworkTest, SplashIsA24BitBitmap) {
+    const std::vector<ArtworkFile>& files = Artwork();
+    const ArtworkFile& file = Find(files, "splash.bmp");
+    const Image splash = testing::DecodeBmp24(file.bytes);
+    EXPECT_EQ(splash.width, 420);
+    EXPECT_EQ(splash.height, 240);
+    EXPECT_EQ(splash.pixels, file.images[0].pixels);
+}
+
+TEST(ArtworkTest, ToolbarHas17ButtonsOnTheMagentaKey) {
+    const std::vector<ArtworkFile>& files = Artwork();
+    const Image strip = testing::DecodeBmp24(Find(files, "viewer_toolbar.bmp").bytes);
+    ASSERT_EQ(strip.width, 17 * 16);
+    ASSERT_EQ(strip.height, 16);
+    std::vector<Image> buttons;
+    for (int button = 0; button < 17; ++button) {
+        Image image(16, 16);
+        int key = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                image.Set(x, y, strip.At(button * 16 + x, y));
+                if (image.At(x, y) == kToolbarKey) ++key;
+            }
+        EXPECT_GT(key, 16) << "button " << button << " has almost no transparent background";
+        EXPECT_LT(key, 16 * 16 - 40) << "button " << button << " is nearly empty";
+        for (const Image& earlier : buttons) EXPECT_NE(image.pixels, earlier.pixels) << "button " << button;
+        buttons.push_back(image);
+    }
+}
+
+TEST(ArtworkTest, AboutPicturesAreGifsOfTheirSizes) {
+    const std::vector<ArtworkFile>& files = Artwork();
+    const struct {
+        const char* name;
+        int width, height;
+    } expected[] = {{"bbanner.gif", 413, 77}, {"vbanner.gif", 413, 77}, {"help.gif", 57, 57}};
+    for (const auto& e : expected) {
+        const ArtworkFile& file = Find(files, e.name);
+        const testing::GifPicture picture = testing::DecodeGif(file.bytes);
+        EXPECT_EQ(picture.image.width, e.width) << e.name;
+        EXPECT_EQ(picture.image.height, e.height) << e.name;
+        EXPECT_EQ(picture.image.pixels, file.images[0].pixels) << e.name;
+    }
+}
+
+TEST(FontTest, MeasuresWhatItDraws) {
+    EXPECT_EQ(TextWidth("", 3), 0);
+    EXPECT_EQ(TextWidth("1:1", 1), 3 + 1 + 1 + 1 + 3);
+    EXPECT_EQ(TextWidth("ab", 2), 2 * TextWidth("ab", 1));
+    Image image(60, 20);
+    const int width = DrawText(image, 2, 2, "Zelt", 2, 0xFFFFFFFFu);
+    int right = -1, bottom = -1;
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            if (image.At(x, y) != 0) right = std::max(right, x), bottom = std::max(bottom, y);
+    EXPECT_EQ(right, 2 + width - 1);
+    EXPECT_EQ(bottom, 2 + kFontCapHeight * 2 - 1);
+}
+
+#ifdef ZELT_ARTGEN_TOOL
+Bytes ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(ArtgenToolTest, TwoRunsWriteTheSameFiles) {
+    const auto base =
+        std::filesystem::temp_directory_path() /
+        ("zelt_artgen_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::remove_all(base);
+    for (const char* run : {"a", "b"}) {
+        const std::string command =
+            std::string("\"") + ZELT_ARTGEN_TOOL + "\" \"" + (base / run).string() + "\"";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    }
+    for (const ArtworkFile& file : Artwork()) {
+        const Bytes a = ReadFile(base / "a" / file.name);
+        EXPECT_FALSE(a.empty()) << file.name;
+        EXPECT_EQ(a, ReadFile(base / "b" / file.name)) << file.name;
+        EXPECT_EQ(a, file.bytes) << file.name;
+    }
+    std::filesystem::remove_all(base);
+}
+#endif
+
+}  // namespace
+}  // namespace zelt::artgen
