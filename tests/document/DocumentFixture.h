@@ -2,6 +2,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <optional>
@@ -24,39 +25,16 @@ public:
     std::deque<Answer> answers;
     std::deque<std::optional<std::string>> savePaths;
     std::deque<std::optional<int>> numbers;
-
     std::vector<std::string> questions, messages, recentAdded, recentRemoved, explored, paletteNames;
     std::vector<unsigned> refreshes;
 
     Answer Ask(const char* key, MessageIcon, bool) override {
         questions.push_back(key);
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected question " << key;
-            return Answer::Cancel;
-        }
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
+        return Next(answers, Answer::Cancel, key);
     }
+    std::optional<std::string> AskSavePath() override { return Next(savePaths, {}, "save-as dialog"); }
+    std::optional<int> AskNumber(const char* key) override { return Next(numbers, {}, key); }
     void ShowMessage(const char* key, MessageIcon) override { messages.push_back(key); }
-    std::optional<std::string> AskSavePath() override {
-        if (savePaths.empty()) {
-            ADD_FAILURE() << "unexpected save-as dialog";
-            return std::nullopt;
-        }
-        std::optional<std::string> p = savePaths.front();
-        savePaths.pop_front();
-        return p;
-    }
-    std::optional<int> AskNumber(const char*) override {
-        if (numbers.empty()) {
-            ADD_FAILURE() << "unexpected number dialog";
-            return std::nullopt;
-        }
-        std::optional<int> n = numbers.front();
-        numbers.pop_front();
-        return n;
-    }
     std::string Text(const char* key) override { return key; }
     void AddRecentFile(const std::string& path) override { recentAdded.push_back(path); }
     void RemoveRecentFile(const std::string& path) override { recentRemoved.push_back(path); }
@@ -69,7 +47,18 @@ public:
         for (unsigned r : refreshes) all |= r;
         return all;
     }
-    bool ScriptUsedUp() const { return answers.empty() && savePaths.empty() && numbers.empty(); }
+
+private:
+    template <typename T>
+    static T Next(std::deque<T>& script, T otherwise, const char* what) {
+        if (script.empty()) {
+            ADD_FAILURE() << "unexpected " << what;
+            return otherwise;
+        }
+        T value = script.front();
+        script.pop_front();
+        return value;
+    }
 };
 
 class DocumentFixture : public ::testing::Test {
@@ -90,34 +79,31 @@ protected:
         SetDocumentUi(&ui);
         SuspendInterfaceUpdates(false);
         root = folder.Path();
-        for (char& c : root) {
-            if (c == '/') c = '\\';
-        }
+        std::replace(root.begin(), root.end(), '/', '\\');
         SetDocumentProgramFolder(root);
-        std::filesystem::create_directories(folder.Path() + "Palettes/TS_FS");
-        std::filesystem::create_directories(folder.Path() + "Palettes/RA2_YR");
-        WriteFile(folder.Path() + "Palettes/TS_FS/IsoTem.Pal", SamplePaletteBytes());
-        WriteFile(folder.Path() + "Palettes/RA2_YR/IsoTem.Pal", SamplePaletteBytes());
+        for (const char* family : {"TS_FS", "RA2_YR"}) {
+            std::filesystem::create_directories(NativePath(At("Palettes\\") + family));
+            Write(At("Palettes\\") + family + "\\IsoTem.Pal", SamplePaletteBytes());
+        }
     }
     void TearDown() override {
-        EXPECT_TRUE(ui.ScriptUsedUp()) << "answers left in the script";
+        EXPECT_TRUE(ui.answers.empty() && ui.savePaths.empty() && ui.numbers.empty()) << "script not used up";
         SetDocumentUi(nullptr);
         Doc() = TemplateDocument{};
     }
 
-    // A TS/FS template file of the given tiles; the path is in the scratch folder.
+    // A TS/FS template file of the given tiles in the scratch folder.
     std::string WriteTemplate(const std::string& name, const std::vector<TileRecord>& tiles) {
         std::vector<uint8_t> bytes;
         std::string error;
         EXPECT_TRUE(EncodeTemplate(tiles, 48, 24, SaveOptions{}, bytes, error)) << error;
-        const std::string path = At(name);
-        Write(path, bytes);
-        return path;
+        Write(At(name), bytes);
+        return At(name);
     }
-    std::vector<TileRecord> ThreeTiles() {
+    static std::vector<TileRecord> ThreeTiles() {
         return {GridTile(48, 24, 0, 0, 1), GridTile(48, 24, 1, 0, 2), GridTile(48, 24, 0, 1, 3)};
     }
-    // An open, titled document of three tiles, loaded from a file.
+    // An open, titled, unmodified document of three tiles.
     std::string OpenThreeTiles(const std::string& name = "three.tem") {
         const std::string path = WriteTemplate(name, ThreeTiles());
         EXPECT_TRUE(LoadTemplateFile(path));

