@@ -1,5 +1,6 @@
 #include "editor/template/DocumentFlows.h"
 
+#include "editor/app/Settings.h"
 #include "editor/editing/ViewFlags.h"
 #include "editor/template/DocumentClass.h"
 #include "editor/template/DocumentFiles.h"
@@ -136,7 +137,7 @@ WindowState ComputeWindowState() {
     }
     state.checked["GUI:SHOWNIMAGE"] = Views().showNormalImages;
     state.checked["GUI:SHOWEIMAGE"] = Views().showExtraImages;
-    state.checked["GUI:QUICK"] = Views().quickEditMode;
+    state.checked["GUI:QUICK"] = g_settings.quickEditMode;
     state.enabled["GUI:UNDO"] = CanUndo();
     state.enabled["GUI:REDO"] = CanRedo();
     return state;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "editor/app/Settings.h"
 #include "editor/editing/ViewFlags.h"
 #include "editor/template/DocumentClass.h"
 #include "editor/template/TileLayout.h"
@@ -30,8 +31,8 @@ bool HasExtraPixels(const TileRecord& tile) {
 
 RenderStyle CurrentStyle() {
     const ViewFlags& views = Views();
-    return RenderStyle{views.showNormalImages, views.showExtraImages, views.drawBlackFrameAround,
-                       views.useInvertTileSelect};
+    return RenderStyle{views.showNormalImages, views.showExtraImages, g_settings.drawBlackFrameAround,
+                       g_settings.useInvertTileSelect};
 }
 
 }  // namespace

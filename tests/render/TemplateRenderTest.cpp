@@ -2,6 +2,7 @@
 // decoder where the two must agree.
 #include <gtest/gtest.h>
 
+#include "editor/app/Settings.h"
 #include "editor/editing/ViewFlags.h"
 #include "editor/template/DocumentClass.h"
 #include "editor/template/TemplateFile.h"
@@ -209,8 +210,13 @@ protected:
     void SetUp() override {
         Doc() = TemplateDocument{};
         Views() = ViewFlags{};
+        saved = g_settings;
     }
-    void TearDown() override { Doc() = TemplateDocument{}; }
+    void TearDown() override {
+        Doc() = TemplateDocument{};
+        g_settings = saved;
+    }
+    EditorSettings saved;
 };
 
 TEST_F(DocumentRenderTest, NeedsAnOpenDocumentWithAPalette) {
@@ -230,6 +236,19 @@ TEST_F(DocumentRenderTest, NeedsAnOpenDocumentWithAPalette) {
     EXPECT_TRUE(RenderTileExtra(0, c));  // no extra image: nothing to do
     ASSERT_TRUE(RenderTileDiamond(-1, c));
     EXPECT_EQ(c.GetPixel(22, 0), kRed);
+
+    // The view flags and the frame setting take effect; the marker sits on the selected tile.
+    g_settings.drawBlackFrameAround = true;
+    g_settings.useInvertTileSelect = false;
+    Views().showNormalImages = false;
+    c.Clear(kWhite);
+    ASSERT_TRUE(RenderTemplate(c, 0, 0, true));
+    EXPECT_EQ(c.GetPixel(0, 0), 0u);
+    EXPECT_EQ(c.GetPixel(24, 0), kWhite);
+    EXPECT_EQ(c.GetPixel(23, 1), kWhite);  // no diamond under the marker
+    Doc().selected = -1;
+    ASSERT_TRUE(RenderTemplate(c, 0, 0, true));
+    EXPECT_EQ(c.GetPixel(24, 0), 0u);  // no marker: the frame again
 }
 
 }  // namespace
