@@ -10,7 +10,8 @@ namespace zelt {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// A carriage return is a blank too: a lone one must not become part of a name.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -112,7 +113,7 @@ std::string IniSet(std::string_view text, std::string_view section, std::string_
     if (header == lines.size()) {
         std::string out(text);
         const bool hasLines = !lines.empty();  // a file of only a byte-order mark has none
-        if (hasLines && out.back() != '\n') out += lineBreak;
+        if (hasLines && out.back() != '\n') out += out.back() == '\r' ? std::string_view("\n") : lineBreak;
         if (hasLines) out += lineBreak;
         out += "[" + std::string(Trim(section)) + "]";
         out += lineBreak;
@@ -134,7 +135,8 @@ std::string IniSet(std::string_view text, std::string_view section, std::string_
     // Insert behind the line break of the last entry (or of the header); a last line without one gets it.
     const size_t nextLine = lastEntry + 1 < lines.size() ? lines[lastEntry + 1].begin : text.size();
     std::string out(text.substr(0, nextLine));
-    if (nextLine == text.size() && (out.empty() || out.back() != '\n')) out += lineBreak;
+    if (nextLine == text.size() && (out.empty() || out.back() != '\n'))
+        out += (!out.empty() && out.back() == '\r') ? std::string_view("\n") : lineBreak;
     out += entry;
     out += lineBreak;
     out += text.substr(nextLine);

@@ -86,6 +86,10 @@ TEST(IniSet, CreatesWhatIsMissingWithTheFilesOwnLineBreaks) {
     EXPECT_EQ(IniSet("x=1\n", "S", "K", "v"), "x=1\n\n[S]\nK=v\n");
     EXPECT_EQ(IniSet("\xEF\xBB\xBF", "S", "K", "v"), "\xEF\xBB\xBF[S]\r\nK=v\r\n");
     EXPECT_EQ(IniSet("\xEF\xBB\xBF[S]\r\nK=old\r\n", "s", "k", "new"), "\xEF\xBB\xBF[S]\r\nK=new\r\n");
+    // A last line ending in a lone carriage return still names its section.
+    const std::string lone = IniSet("[General\r", "General", "A", "1");
+    EXPECT_EQ(lone, "[General\r\nA=1\r\n");
+    EXPECT_EQ(IniGet(lone, "General", "A"), "1");
 }
 
 TEST(IniSet, AValueCannotAddLines) {
