@@ -1,0 +1,65 @@
+// DllMain and the two exports that hand out the class factory.
+#include "iconhandler/Module.h"
+
+#include <atomic>
+#include <new>
+
+#include "iconhandler/ClassFactory.h"
+
+namespace zelt::icon {
+
+namespace {
+
+HINSTANCE g_instance = nullptr;
+std::string g_fileName;
+std::string g_folder;
+// The shell may call from more than one apartment thread, so the count is atomic.
+std::atomic<long> g_objects{0};
+
+void RememberModule(HINSTANCE instance) {
+    g_instance = instance;
+    char name[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(instance, name, MAX_PATH);
+    g_fileName.assign(name, length < MAX_PATH ? length : 0);
+    const size_t slash = g_fileName.rfind('\\');
+    g_folder = slash == std::string::npos ? std::string() : g_fileName.substr(0, slash + 1);
+}
+
+}  // namespace
+
+HINSTANCE ModuleInstance() { return g_instance; }
+const std::string& ModuleFileName() { return g_fileName; }
+const std::string& ModuleFolder() { return g_folder; }
+void AddObject() { ++g_objects; }
+void RemoveObject() { --g_objects; }
+
+}  // namespace zelt::icon
+
+using namespace zelt::icon;
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        DisableThreadLibraryCalls(instance);
+        try {
+            RememberModule(instance);
+        } catch (...) {
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+STDAPI DllCanUnloadNow() { return g_objects == 0 ? S_OK : S_FALSE; }
+
+STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
+    if (out == nullptr) return E_POINTER;
+    *out = nullptr;
+    if (!IsEqualCLSID(clsid, kIconHandlerClsid)) return CLASS_E_CLASSNOTAVAILABLE;
+    auto* factory = new (std::nothrow) ClassFactory();
+    if (factory == nullptr) return E_OUTOFMEMORY;
+    // A factory nobody asked for the right interface of goes away at once.
+    factory->AddRef();
+    const HRESULT result = factory->QueryInterface(iid, out);
+    factory->Release();
+    return result;
+}

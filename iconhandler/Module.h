@@ -1,0 +1,23 @@
+// The library's process-wide state: its own file name and folder, and the count of live COM
+// objects that decides whether it may be unloaded.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace zelt::icon {
+
+// {6F0A3C52-8E1D-4B7A-9C35-2D41E8B7A913}: the icon handler's class.
+inline constexpr CLSID kIconHandlerClsid = {
+    0x6f0a3c52, 0x8e1d, 0x4b7a, {0x9c, 0x35, 0x2d, 0x41, 0xe8, 0xb7, 0xa9, 0x13}};
+inline constexpr char kIconHandlerClsidText[] = "{6F0A3C52-8E1D-4B7A-9C35-2D41E8B7A913}";
+
+HINSTANCE ModuleInstance();
+// The library's full file name, and its folder ending in '\'.
+const std::string& ModuleFileName();
+const std::string& ModuleFolder();
+
+void AddObject();
+void RemoveObject();
+
+}  // namespace zelt::icon
