@@ -143,7 +143,7 @@ std::string IniSet(std::string_view text, std::string_view section, std::string_
     return out;
 }
 
-std::string ReadProfileString(const std::string& path, std::string_view section, std::string_view key,
+std::string ReadIniString(const std::string& path, std::string_view section, std::string_view key,
                               std::string_view fallback, size_t maxLength) {
     std::string result(fallback);
     if (std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(path)) {
@@ -154,7 +154,7 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
     return result;
 }
 
-bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
+bool WriteIniString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value) {
     if (!IniNameValid(section, key)) return false;
     std::string text;

@@ -23,11 +23,11 @@ std::string IniSet(std::string_view text, std::string_view section, std::string_
 bool IniNameValid(std::string_view section, std::string_view key);
 
 // File forms, one key per call. The read result is cut to maxLength characters.
-std::string ReadProfileString(const std::string& path, std::string_view section, std::string_view key,
+std::string ReadIniString(const std::string& path, std::string_view section, std::string_view key,
                               std::string_view fallback, size_t maxLength);
 // Creates the file, section or key as needed and replaces the file atomically. False when the names
 // cannot be stored or the file cannot be written.
-bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
+bool WriteIniString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value);
 
 }  // namespace zelt

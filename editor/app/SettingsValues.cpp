@@ -59,7 +59,7 @@ bool ScanLiteral(std::string_view text, size_t& at, char c, bool blanksBefore) {
 }
 
 std::string Read(const char* section, const char* key, const std::string& fallback, size_t maxLength) {
-    return ReadProfileString(g_settingsPath, section, key, fallback, maxLength);
+    return ReadIniString(g_settingsPath, section, key, fallback, maxLength);
 }
 
 }  // namespace
@@ -130,19 +130,19 @@ std::optional<WindowRect> ReadRect(const char* section, const char* key) {
 }
 
 void WriteText(const char* section, const char* key, const std::string& value) {
-    WriteProfileString(g_settingsPath, section, key, value);
+    WriteIniString(g_settingsPath, section, key, value);
 }
 void WriteInt(const char* section, const char* key, int value) {
-    WriteProfileString(g_settingsPath, section, key, IntText(value));
+    WriteIniString(g_settingsPath, section, key, IntText(value));
 }
 void WriteFlag(const char* section, const char* key, bool value) {
-    WriteProfileString(g_settingsPath, section, key, FlagText(value));
+    WriteIniString(g_settingsPath, section, key, FlagText(value));
 }
 void WriteColour(const char* section, const char* key, ColourRef value) {
-    WriteProfileString(g_settingsPath, section, key, ColourText(value));
+    WriteIniString(g_settingsPath, section, key, ColourText(value));
 }
 void WriteRect(const char* section, const char* key, const WindowRect& value) {
-    WriteProfileString(g_settingsPath, section, key, RectText(value));
+    WriteIniString(g_settingsPath, section, key, RectText(value));
 }
 
 }  // namespace zelt

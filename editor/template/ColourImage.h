@@ -1,5 +1,6 @@
 // A picture of 32-bit 0x00RRGGBB pixels in memory, top row first, no padding.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

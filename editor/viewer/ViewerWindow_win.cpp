@@ -1,7 +1,5 @@
 #include "editor/viewer/ViewerWindow_win.h"
 
-// <windows.h> maps this name to its own profile function; ours is the portable INI one.
-#undef WriteProfileString
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -369,16 +367,16 @@ LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 ViewerSettings ReadViewerSettings(const std::string& iniPath) {
     ViewerSettings s;
-    s.slideShowDelay = ParseInt(ReadProfileString(iniPath, "General", "SlideShowDelay", "1000", 32)).value_or(1000);
-    s.extendedUiStyle = ParseFlag(ReadProfileString(iniPath, "General", "ExtendedUIStyle", "yes", 32));
-    s.noVisualTheme = ParseFlag(ReadProfileString(iniPath, "General", "NoVisualTheme", "yes", 32));
+    s.slideShowDelay = ParseInt(ReadIniString(iniPath, "General", "SlideShowDelay", "1000", 32)).value_or(1000);
+    s.extendedUiStyle = ParseFlag(ReadIniString(iniPath, "General", "ExtendedUIStyle", "yes", 32));
+    s.noVisualTheme = ParseFlag(ReadIniString(iniPath, "General", "NoVisualTheme", "yes", 32));
     return s;
 }
 
 void WriteViewerSettings(const std::string& iniPath, const ViewerSettings& s) {
-    WriteProfileString(iniPath, "General", "SlideShowDelay", IntText(s.slideShowDelay));
-    WriteProfileString(iniPath, "General", "ExtendedUIStyle", FlagText(s.extendedUiStyle));
-    WriteProfileString(iniPath, "General", "NoVisualTheme", FlagText(s.noVisualTheme));
+    WriteIniString(iniPath, "General", "SlideShowDelay", IntText(s.slideShowDelay));
+    WriteIniString(iniPath, "General", "ExtendedUIStyle", FlagText(s.extendedUiStyle));
+    WriteIniString(iniPath, "General", "NoVisualTheme", FlagText(s.noVisualTheme));
 }
 
 bool RegisterFileTypes() {

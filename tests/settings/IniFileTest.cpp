@@ -107,14 +107,14 @@ TEST(IniSet, AValueCannotAddLines) {
 TEST(ProfileFile, MissingFileGivesTheDefaultAndWritingCreatesIt) {
     test::ScratchFolder folder;
     const std::string path = folder.File("Zelt_Builder.ini");
-    EXPECT_EQ(ReadProfileString(path, "General", "Text", "fallback", 259), "fallback");
-    EXPECT_EQ(ReadProfileString(path, "General", "Text", "fallback", 4), "fall");
-    ASSERT_TRUE(WriteProfileString(path, "General", "Text", "yes"));
-    ASSERT_TRUE(WriteProfileString(path, "General", "Long", std::string(300, 'x')));
-    EXPECT_EQ(ReadProfileString(path, "general", "text", "no", 259), "yes");
-    EXPECT_EQ(ReadProfileString(path, "General", "Long", "", 259).size(), 259u);
-    EXPECT_FALSE(WriteProfileString(path, "General", "Bad=Key", "1"));
-    EXPECT_FALSE(WriteProfileString(folder.File("no such folder\\x.ini"), "General", "Text", "yes"));
+    EXPECT_EQ(ReadIniString(path, "General", "Text", "fallback", 259), "fallback");
+    EXPECT_EQ(ReadIniString(path, "General", "Text", "fallback", 4), "fall");
+    ASSERT_TRUE(WriteIniString(path, "General", "Text", "yes"));
+    ASSERT_TRUE(WriteIniString(path, "General", "Long", std::string(300, 'x')));
+    EXPECT_EQ(ReadIniString(path, "general", "text", "no", 259), "yes");
+    EXPECT_EQ(ReadIniString(path, "General", "Long", "", 259).size(), 259u);
+    EXPECT_FALSE(WriteIniString(path, "General", "Bad=Key", "1"));
+    EXPECT_FALSE(WriteIniString(folder.File("no such folder\\x.ini"), "General", "Text", "yes"));
     const std::vector<uint8_t> bytes = test::ReadFile(path);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "[General]\r\nText=yes\r\nLong=" + std::string(300, 'x') + "\r\n");
 }

@@ -206,10 +206,10 @@ TEST_F(SettingsFile, AnUndockedRunLeavesTheOlderRecentKeys) {
     LoadSettings();
     g_settings.windowPos = WindowRect{0, 0, 300, 120};
     SaveSettings();
-    EXPECT_EQ(ReadProfileString(g_settingsPath, "RecentFiles", "MaxNumber", "", 255), "6");
-    EXPECT_EQ(ReadProfileString(g_settingsPath, "RecentFiles", "Recent0", "", 259), "C:\\old0.tem");
-    EXPECT_EQ(ReadProfileString(g_settingsPath, "RecentFiles", "Recent1", "", 259), "C:\\old1.tem");
-    EXPECT_EQ(ReadProfileString(g_settingsPath, "MainWindow", "WindowPos", "", 255), "0, 0, 300, 120");
+    EXPECT_EQ(ReadIniString(g_settingsPath, "RecentFiles", "MaxNumber", "", 255), "6");
+    EXPECT_EQ(ReadIniString(g_settingsPath, "RecentFiles", "Recent0", "", 259), "C:\\old0.tem");
+    EXPECT_EQ(ReadIniString(g_settingsPath, "RecentFiles", "Recent1", "", 259), "C:\\old1.tem");
+    EXPECT_EQ(ReadIniString(g_settingsPath, "MainWindow", "WindowPos", "", 255), "0, 0, 300, 120");
 }
 
 TEST(RecentFiles, TrimDropsTheOldestAndRemoveTakesOneOut) {

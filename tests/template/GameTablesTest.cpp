@@ -46,7 +46,9 @@ TEST(GameTables, TerrainCodesAndNames) {
     for (int unselectable : {4, 5, 11, 12, -1}) EXPECT_EQ(TerrainCodeOfName(unselectable), std::nullopt);
     // Picking a name writes a code that reads back as the same name.
     for (int name = 0; name < kTerrainNameCount; ++name) {
-        if (auto code = TerrainCodeOfName(name)) EXPECT_EQ(TerrainNameOfCode(*code), name);
+        if (auto code = TerrainCodeOfName(name)) {
+            EXPECT_EQ(TerrainNameOfCode(*code), name);
+        }
     }
 }
 

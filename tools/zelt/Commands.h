@@ -11,6 +11,7 @@ using Args = std::vector<std::string>;
 int InfoCommand(const Args& args);
 int ResaveCommand(const Args& args);
 int RenderCommand(const Args& args);
+int CsfCommand(const Args& args);
 
 // Prints the usage text to stderr and returns 2.
 int UsageError(const std::string& problem);

@@ -8,6 +8,7 @@
 #include "editor/template/GameTables.h"
 #include "editor/template/TemplateFile.h"
 #include "editor/template/TemplatePreview.h"
+#include "editor/views/TemplateRender.h"
 #include "tools/zelt/Commands.h"
 
 namespace zelt::cli {
@@ -28,7 +29,7 @@ bool ParseColour(const std::string& text, uint32_t& colour) {
 }  // namespace
 
 int RenderCommand(const Args& args) {
-    ParsedArgs parsed = ParseArgs(args, {"--palette", "--background"}, {});
+    ParsedArgs parsed = ParseArgs(args, {"--palette", "--background"}, {"--editor"});
     if (!parsed.error.empty()) return UsageError(parsed.error);
     if (parsed.positional.size() != 2) return UsageError("render takes an input template and an output BMP");
     const std::string& in = parsed.positional[0];
@@ -53,17 +54,27 @@ int RenderCommand(const Args& args) {
     std::optional<PaletteTable> palette = LoadPaletteFile(palettePath);
     if (!palette) return FileError(palettePath, "cannot be loaded as a palette (768 bytes)");
 
-    TemplateBounds bounds;
-    if (!ComputeFileBounds(*bytes, bounds)) {
+    ColourImage canvas;
+    if (parsed.Option("--editor")) {
+        // The editor's composition: every tile on white, without frame or selection marker.
+        LoadedTemplate loaded;
         std::string error;
-        ForEachCell(*bytes, [](const CellView&) {}, error);
-        return FileError(in, "not a template: " + error);
+        if (!DecodeTemplate(*bytes, loaded, error)) return FileError(in, "not a template: " + error);
+        if (!RenderEditorComposition(loaded.tiles, loaded.cellW, loaded.cellH, *palette, canvas, kMaxPictureSide))
+            return FileError(in, "the template has no tiles to draw, or is larger than 16384 pixels on a side");
+    } else {
+        TemplateBounds bounds;
+        if (!ComputeFileBounds(*bytes, bounds)) {
+            std::string error;
+            ForEachCell(*bytes, [](const CellView&) {}, error);
+            return FileError(in, "not a template: " + error);
+        }
+        if (bounds.Width() <= 0 || bounds.Height() <= 0) return FileError(in, "the template has no tiles to draw");
+        if (bounds.Width() > kMaxPictureSide || bounds.Height() > kMaxPictureSide)
+            return FileError(in, "the picture would be larger than 16384 pixels on a side");
+        canvas = ColourImage(static_cast<int>(bounds.Width()), static_cast<int>(bounds.Height()), background);
+        PreviewTemplate(*bytes, canvas, *palette);
     }
-    if (bounds.Width() <= 0 || bounds.Height() <= 0) return FileError(in, "the template has no tiles to draw");
-    if (bounds.Width() > kMaxPictureSide || bounds.Height() > kMaxPictureSide)
-        return FileError(in, "the picture would be larger than 16384 pixels on a side");
-    ColourImage canvas(static_cast<int>(bounds.Width()), static_cast<int>(bounds.Height()), background);
-    PreviewTemplate(*bytes, canvas, *palette);
 
     std::string error;
     if (!WriteFileAtomic(out, EncodeBmp24(canvas), error)) return FileError(out, error);

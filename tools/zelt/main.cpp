@@ -10,7 +10,9 @@ static const char kUsage[] =
     "usage:\n"
     "  zelt info FILE [--json]\n"
     "  zelt resave IN OUT [--no-z] [--signature TEXT]\n"
-    "  zelt render IN OUT.bmp [--palette FILE] [--background RRGGBB]\n";
+    "  zelt render IN OUT.bmp [--palette FILE] [--background RRGGBB] [--editor]\n"
+    "  zelt csf compile SRC OUT.csf\n"
+    "  zelt csf dump FILE.csf\n";
 
 int UsageError(const std::string& problem) {
     if (!problem.empty()) std::fprintf(stderr, "zelt: %s\n", problem.c_str());
@@ -74,6 +76,7 @@ int main(int argc, char** argv) {
     if (command == "info") return InfoCommand(args);
     if (command == "resave") return ResaveCommand(args);
     if (command == "render") return RenderCommand(args);
+    if (command == "csf") return CsfCommand(args);
     if (command == "help" || command == "--help" || command == "-h") {
         UsageError("");
         return 0;
