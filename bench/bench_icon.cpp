@@ -59,7 +59,8 @@ int IconSide() {
         zelt::icon::IconTemplate tmpl;
         zelt::icon::IconPalette palette{};
         zelt::icon::IconPicture picture;
-        if (!zelt::icon::ReadIconTemplate(FileBytes(), tmpl) || !zelt::icon::DrawTemplateIcon(tmpl, palette, picture)) {
+        if (!zelt::icon::ReadIconTemplate(FileBytes(), tmpl) ||
+            !zelt::icon::DrawTemplateIcon(tmpl, palette, picture)) {
             std::abort();
         }
         return picture.size;
@@ -101,7 +102,7 @@ BENCHMARK(BM_RenderIcon)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FillCanvasAndReadBytes)->Unit(benchmark::kMicrosecond);
 
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     std::map<std::string, double> seconds;
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
@@ -117,7 +118,9 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const double icon = reporter.seconds["BM_RenderIcon"];
     const double floor = reporter.seconds["BM_FillCanvasAndReadBytes"];
-    std::printf("icon of %d x %d pixels from %zu bytes: %.3f ms, %.2fx the fill and read (targets: under 1 ms, at most 3x)\n",
-                IconSide(), IconSide(), FileBytes().size(), icon / 1000.0, icon / floor);
+    std::printf(
+        "icon of %d x %d pixels from %zu bytes: %.3f ms, %.2fx the fill and read (targets: under 1 ms, at "
+        "most 3x)\n",
+        IconSide(), IconSide(), FileBytes().size(), icon / 1000.0, icon / floor);
     return 0;
 }

@@ -7,8 +7,12 @@
 
 namespace zelt::icon {
 
-ClassFactory::ClassFactory() { AddObject(); }
-ClassFactory::~ClassFactory() { RemoveObject(); }
+ClassFactory::ClassFactory() {
+    AddObject();
+}
+ClassFactory::~ClassFactory() {
+    RemoveObject();
+}
 
 STDMETHODIMP ClassFactory::QueryInterface(REFIID iid, void** out) {
     if (out == nullptr) return E_POINTER;
@@ -21,7 +25,9 @@ STDMETHODIMP ClassFactory::QueryInterface(REFIID iid, void** out) {
     return E_NOINTERFACE;
 }
 
-STDMETHODIMP_(ULONG) ClassFactory::AddRef() { return ++refs_; }
+STDMETHODIMP_(ULONG) ClassFactory::AddRef() {
+    return ++refs_;
+}
 
 STDMETHODIMP_(ULONG) ClassFactory::Release() {
     const ULONG refs = --refs_;
@@ -41,6 +47,8 @@ STDMETHODIMP ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** ou
     return result;
 }
 
-STDMETHODIMP ClassFactory::LockServer(BOOL) { return S_OK; }
+STDMETHODIMP ClassFactory::LockServer(BOOL) {
+    return S_OK;
+}
 
 }  // namespace zelt::icon

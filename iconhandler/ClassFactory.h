@@ -1,12 +1,12 @@
 // The class factory of the icon handler.
 #pragma once
-#include <windows.h>
 #include <unknwn.h>
+#include <windows.h>
 
 namespace zelt::icon {
 
 class ClassFactory final : public IClassFactory {
-public:
+  public:
     ClassFactory();
     ~ClassFactory();
 
@@ -16,7 +16,7 @@ public:
     STDMETHODIMP CreateInstance(IUnknown* outer, REFIID iid, void** out) override;
     STDMETHODIMP LockServer(BOOL lock) override;
 
-private:
+  private:
     ULONG refs_ = 0;
 };
 

@@ -5,7 +5,9 @@
 
 namespace zelt::icon {
 
-IconHandler::IconHandler() { AddObject(); }
+IconHandler::IconHandler() {
+    AddObject();
+}
 
 IconHandler::~IconHandler() {
     if (dataObject_ != nullptr) dataObject_->Release();
@@ -28,7 +30,9 @@ STDMETHODIMP IconHandler::QueryInterface(REFIID iid, void** out) {
     return S_OK;
 }
 
-STDMETHODIMP_(ULONG) IconHandler::AddRef() { return ++refs_; }
+STDMETHODIMP_(ULONG) IconHandler::AddRef() {
+    return ++refs_;
+}
 
 STDMETHODIMP_(ULONG) IconHandler::Release() {
     const ULONG refs = --refs_;
@@ -62,8 +66,12 @@ STDMETHODIMP IconHandler::Extract(PCSTR, UINT index, HICON* large, HICON* small,
     return S_OK;
 }
 
-STDMETHODIMP IconHandler::GetClassID(CLSID*) { return E_FAIL; }
-STDMETHODIMP IconHandler::IsDirty() { return S_FALSE; }
+STDMETHODIMP IconHandler::GetClassID(CLSID*) {
+    return E_FAIL;
+}
+STDMETHODIMP IconHandler::IsDirty() {
+    return S_FALSE;
+}
 
 STDMETHODIMP IconHandler::Load(LPCOLESTR fileName, DWORD) {
     // A name that does not fit (or does not convert) leaves the name empty: the fallback icon.
@@ -74,8 +82,14 @@ STDMETHODIMP IconHandler::Load(LPCOLESTR fileName, DWORD) {
     return S_OK;
 }
 
-STDMETHODIMP IconHandler::Save(LPCOLESTR, BOOL) { return E_FAIL; }
-STDMETHODIMP IconHandler::SaveCompleted(LPCOLESTR) { return E_FAIL; }
-STDMETHODIMP IconHandler::GetCurFile(LPOLESTR*) { return E_FAIL; }
+STDMETHODIMP IconHandler::Save(LPCOLESTR, BOOL) {
+    return E_FAIL;
+}
+STDMETHODIMP IconHandler::SaveCompleted(LPCOLESTR) {
+    return E_FAIL;
+}
+STDMETHODIMP IconHandler::GetCurFile(LPOLESTR*) {
+    return E_FAIL;
+}
 
 }  // namespace zelt::icon

@@ -1,13 +1,13 @@
 // The icon handler object: IShellExtInit (also its IUnknown), IExtractIconA and IPersistFile, laid
 // out in that order. The shell loads a file name into it and asks it for that file's icon.
 #pragma once
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 namespace zelt::icon {
 
 class IconHandler final : public IShellExtInit, public IExtractIconA, public IPersistFile {
-public:
+  public:
     IconHandler();
     ~IconHandler();
 
@@ -20,7 +20,8 @@ public:
     STDMETHODIMP Initialize(PCIDLIST_ABSOLUTE folder, IDataObject* dataObject, HKEY progIdKey) override;
 
     // IExtractIconA
-    STDMETHODIMP GetIconLocation(UINT flags, PSTR iconFile, UINT maxChars, int* index, UINT* outFlags) override;
+    STDMETHODIMP GetIconLocation(UINT flags, PSTR iconFile, UINT maxChars, int* index,
+                                 UINT* outFlags) override;
     STDMETHODIMP Extract(PCSTR file, UINT index, HICON* large, HICON* small, UINT sizes) override;
 
     // IPersistFile
@@ -31,7 +32,7 @@ public:
     STDMETHODIMP SaveCompleted(LPCOLESTR fileName) override;
     STDMETHODIMP GetCurFile(LPOLESTR* fileName) override;
 
-private:
+  private:
     ULONG refs_ = 0;
     IDataObject* dataObject_ = nullptr;
     char fileName_[MAX_PATH] = {};

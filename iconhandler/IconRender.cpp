@@ -61,8 +61,8 @@ void DrawCells(const IconTemplate& tmpl, const IconPalette& palette, const Squar
         const int64_t top = static_cast<int64_t>(cell.y) - cell.lift + oy;
         for (int r = 0; r < tmpl.cellH; ++r) {
             const int w = DiamondRowWidth(r, tmpl.cellH);
-            DrawRun<kScaled, false>(sq, static_cast<int64_t>(cell.x) + (tmpl.cellW - w) / 2 + ox, top + r, src,
-                                    w, palette);
+            DrawRun<kScaled, false>(sq, static_cast<int64_t>(cell.x) + (tmpl.cellW - w) / 2 + ox, top + r,
+                                    src, w, palette);
             src += w;
         }
         if (!cell.hasExtra) continue;

@@ -37,6 +37,8 @@ IconFamily FamilyOfTemplate(std::span<const uint8_t> bytes);
 bool ReadIconTemplate(std::span<const uint8_t> bytes, IconTemplate& out);
 
 // Diamond row r holds 4(r+1) pixels in the upper half and 4(cellH-1-r) in the lower half.
-inline int DiamondRowWidth(int r, int cellH) { return r < cellH / 2 ? 4 * (r + 1) : 4 * (cellH - 1 - r); }
+inline int DiamondRowWidth(int r, int cellH) {
+    return r < cellH / 2 ? 4 * (r + 1) : 4 * (cellH - 1 - r);
+}
 
 }  // namespace zelt::icon

@@ -27,11 +27,21 @@ void RememberModule(HINSTANCE instance) {
 
 }  // namespace
 
-HINSTANCE ModuleInstance() { return g_instance; }
-const std::string& ModuleFileName() { return g_fileName; }
-const std::string& ModuleFolder() { return g_folder; }
-void AddObject() { ++g_objects; }
-void RemoveObject() { --g_objects; }
+HINSTANCE ModuleInstance() {
+    return g_instance;
+}
+const std::string& ModuleFileName() {
+    return g_fileName;
+}
+const std::string& ModuleFolder() {
+    return g_folder;
+}
+void AddObject() {
+    ++g_objects;
+}
+void RemoveObject() {
+    --g_objects;
+}
 
 }  // namespace zelt::icon
 
@@ -49,7 +59,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     return TRUE;
 }
 
-STDAPI DllCanUnloadNow() { return g_objects == 0 ? S_OK : S_FALSE; }
+STDAPI DllCanUnloadNow() {
+    return g_objects == 0 ? S_OK : S_FALSE;
+}
 
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
     if (out == nullptr) return E_POINTER;

@@ -1,8 +1,8 @@
 // DllRegisterServer and DllUnregisterServer: the class, the icon handler under the ProgID of each
 // template extension, and the approved shell extensions list.
-#include <windows.h>
 #include <olectl.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <string>
 
@@ -20,7 +20,9 @@ constexpr char kApprovedKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\S
 constexpr const char* kExtensions[] = {".TEM", ".SNO", ".URB", ".UBN", ".LUN", ".DES"};
 
 // Registry failures are the only texts this library shows; they are not translated.
-void ShowError(const char* text) { MessageBoxA(nullptr, text, "Error", MB_OK | MB_ICONERROR); }
+void ShowError(const char* text) {
+    MessageBoxA(nullptr, text, "Error", MB_OK | MB_ICONERROR);
+}
 
 bool CreateKey(HKEY root, const std::string& path, UniqueKey& key, DWORD* disposition = nullptr) {
     return RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
@@ -37,7 +39,8 @@ bool ReadProgId(HKEY key, std::string& progId) {
     char text[256] = {};
     DWORD type = 0;
     DWORD size = sizeof(text) - 1;
-    if (RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) != ERROR_SUCCESS ||
+    if (RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) !=
+            ERROR_SUCCESS ||
         type != REG_SZ) {
         return false;
     }
@@ -87,7 +90,9 @@ void UnregisterExtension(const char* extension) {
     RegDeleteTreeA(HKEY_CLASSES_ROOT, path.c_str());
 }
 
-void NotifyShell() { SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSHNOWAIT, nullptr, nullptr); }
+void NotifyShell() {
+    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSHNOWAIT, nullptr, nullptr);
+}
 
 }  // namespace
 

@@ -13,8 +13,9 @@ namespace {
 
 // Reads at most maxBytes; false for a file that cannot be opened or read, or is larger.
 bool ReadWholeFile(const std::string& path, int64_t maxBytes, std::vector<uint8_t>& bytes) {
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size;
     if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > maxBytes) return false;
     bytes.resize(static_cast<size_t>(size.QuadPart));

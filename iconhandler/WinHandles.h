@@ -9,7 +9,7 @@ namespace zelt::icon {
 // Traits name the handle type, its empty value and how it is closed.
 template <typename Traits>
 class Owned {
-public:
+  public:
     using Handle = typename Traits::Handle;
 
     Owned() = default;
@@ -31,7 +31,7 @@ public:
         handle_ = Traits::Empty();
     }
 
-private:
+  private:
     Handle handle_ = Traits::Empty();
 };
 

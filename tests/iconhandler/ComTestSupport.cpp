@@ -32,11 +32,13 @@ HandlerLibrary Load() {
         CreateDirectoryA((lib.folder + sub).c_str(), nullptr);
     }
     const std::vector<uint8_t> palette = TestPaletteBytes();
-    for (const char* name : {"TS_FS\\IsoTem.pal", "TS_FS\\IsoSno.pal", "RA2_YR\\IsoTem.pal", "RA2_YR\\IsoUbn.pal"}) {
+    for (const char* name :
+         {"TS_FS\\IsoTem.pal", "TS_FS\\IsoSno.pal", "RA2_YR\\IsoTem.pal", "RA2_YR\\IsoUbn.pal"}) {
         WriteBytes(lib.folder + "Palettes\\" + name, palette.data(), palette.size());
     }
     lib.file = lib.folder + "Zelt_IconHandler.dll";
-    Require(CopyFileA(WindowsPath(ZELT_ICON_HANDLER_DLL).c_str(), lib.file.c_str(), FALSE), "copy of the library");
+    Require(CopyFileA(WindowsPath(ZELT_ICON_HANDLER_DLL).c_str(), lib.file.c_str(), FALSE),
+            "copy of the library");
     lib.module = LoadLibraryA(lib.file.c_str());
     Require(lib.module != nullptr, "LoadLibrary");
     auto bind = [&](const char* name) {
@@ -54,14 +56,14 @@ HandlerLibrary Load() {
 HandlerLibrary* g_library = nullptr;
 
 class LibraryCleanup : public ::testing::Environment {
-public:
+  public:
     void TearDown() override {
         if (g_library == nullptr) return;
         FreeLibrary(g_library->module);
         const std::string& f = g_library->folder;
-        for (const char* name : {"Palettes\\TS_FS\\IsoTem.pal", "Palettes\\TS_FS\\IsoSno.pal",
-                                 "Palettes\\RA2_YR\\IsoTem.pal", "Palettes\\RA2_YR\\IsoUbn.pal",
-                                 "Zelt_IconHandler.dll"}) {
+        for (const char* name :
+             {"Palettes\\TS_FS\\IsoTem.pal", "Palettes\\TS_FS\\IsoSno.pal", "Palettes\\RA2_YR\\IsoTem.pal",
+              "Palettes\\RA2_YR\\IsoUbn.pal", "Zelt_IconHandler.dll"}) {
             DeleteFileA((f + name).c_str());
         }
         for (const char* sub : {"Palettes\\TS_FS", "Palettes\\RA2_YR", "Palettes", ""}) {
@@ -82,7 +84,8 @@ const HandlerLibrary& Library() {
 }
 
 void WriteBytes(const std::string& path, const void* data, size_t size) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     Require(file != INVALID_HANDLE_VALUE, "create file");
     DWORD written = 0;
     const BOOL ok = WriteFile(file, data, static_cast<DWORD>(size), &written, nullptr);

@@ -1,9 +1,8 @@
 // The icon handler through COM, called as the shell calls it: class object, factory, object,
 // Load, GetIconLocation, Extract, and the icons' pixels against the portable renderer's.
-#include <windows.h>
-#include <shlobj.h>
-
 #include <gtest/gtest.h>
+#include <shlobj.h>
+#include <windows.h>
 
 #include <vector>
 
@@ -63,10 +62,12 @@ struct Icons {
     }
 };
 
-std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+std::wstring Wide(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
 
 class IconHandlerCom : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const HandlerLibrary& lib = Library();
         ASSERT_EQ(lib.getClassObject(kHandlerClsid, IID_IClassFactory, factory.Out()), S_OK);
@@ -167,9 +168,9 @@ TEST_F(IconHandlerCom, BadFilesGetTheLibrarysOwnIcon) {
         EXPECT_EQ(ownPixels.width, side);
 
         const std::string longName(300, 'a');
-        for (const std::string& name : {scratch.File("short.tem"), scratch.File("outside.tem"),
-                                        scratch.File("x.abc"), scratch.File("x.lun"), scratch.File("missing.tem"),
-                                        scratch.File(longName + ".tem")}) {
+        for (const std::string& name :
+             {scratch.File("short.tem"), scratch.File("outside.tem"), scratch.File("x.abc"),
+              scratch.File("x.lun"), scratch.File("missing.tem"), scratch.File(longName + ".tem")}) {
             Icons icons;
             ASSERT_EQ(ExtractIcons(name, icons, MAKELONG(side, side)), S_OK) << name;
             ASSERT_NE(icons.large, nullptr);
@@ -184,7 +185,7 @@ TEST_F(IconHandlerCom, BadFilesGetTheLibrarysOwnIcon) {
 
 // Counts its references, so the test sees what the handler holds.
 class CountingDataObject : public IDataObject {
-public:
+  public:
     ULONG refs = 1;
     STDMETHODIMP QueryInterface(REFIID, void** out) override {
         *out = nullptr;

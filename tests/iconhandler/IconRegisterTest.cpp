@@ -1,8 +1,7 @@
 // Registration through the exports (with the classes and machine roots redirected to scratch
 // keys) and through regsvr32 (on the Wine prefix's own registry).
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -33,12 +32,13 @@ std::string ValueOf(HKEY root, const std::string& path, const char* name = nullp
 }
 
 void SetValue(HKEY root, const std::string& path, const std::string& value) {
-    ASSERT_EQ(RegSetKeyValueA(root, path.c_str(), nullptr, REG_SZ, value.c_str(), value.size() + 1), ERROR_SUCCESS);
+    ASSERT_EQ(RegSetKeyValueA(root, path.c_str(), nullptr, REG_SZ, value.c_str(), value.size() + 1),
+              ERROR_SUCCESS);
 }
 
 // HKEY_CLASSES_ROOT and HKEY_LOCAL_MACHINE of this process point into a scratch key.
 class RedirectedRegistry : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         scratchPath = "Software\\ZeltIconTest" + std::to_string(GetCurrentProcessId());
         ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (scratchPath + "\\Classes").c_str(), 0, nullptr, 0,
@@ -117,7 +117,8 @@ DWORD RunRegsvr32(const std::string& arguments) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
         return static_cast<DWORD>(-1);
     }
     WaitForSingleObject(process.hProcess, 60000);
@@ -136,7 +137,8 @@ TEST(Regsvr32, RegistersAndUnregistersInTheRealRegistry) {
     const bool progIdExisted = KeyExists(HKEY_CLASSES_ROOT, progId);
 
     ASSERT_EQ(RunRegsvr32(""), 0u);
-    EXPECT_STRCASEEQ(ValueOf(HKEY_CLASSES_ROOT, kClsidKey + "\\InProcServer32").c_str(), Library().file.c_str());
+    EXPECT_STRCASEEQ(ValueOf(HKEY_CLASSES_ROOT, kClsidKey + "\\InProcServer32").c_str(),
+                     Library().file.c_str());
     EXPECT_EQ(ValueOf(HKEY_CLASSES_ROOT, progId + "\\ShellEX\\IconHandler"), kHandlerClsidText);
     EXPECT_EQ(ValueOf(HKEY_LOCAL_MACHINE, kApproved, kHandlerClsidText), "C&C Zelt File");
 

@@ -25,7 +25,9 @@ bool Render(const std::vector<uint8_t>& file, IconPicture& picture, const std::s
     return RenderTemplateIcon(file, name, test::RecordingReader(asked), picture);
 }
 
-uint32_t At(const IconPicture& p, int x, int y) { return p.pixels[static_cast<size_t>(y) * p.size + x]; }
+uint32_t At(const IconPicture& p, int x, int y) {
+    return p.pixels[static_cast<size_t>(y) * p.size + x];
+}
 
 TEST(IconRender, OneTsFsCellSitsWithItsLeftEdgeAtX) {
     const IconPalette pal = test::TestPalette();
@@ -220,7 +222,7 @@ TEST(IconRender, HugePictureIsScaledDownToTheLargestSquare) {
 }
 
 class MalformedIcon : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         TileRecord tile = PlainTile(60, 30, 0, 0, 2);
         tile.hasExtra = true;

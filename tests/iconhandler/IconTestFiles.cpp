@@ -24,13 +24,17 @@ TileRecord PlainTile(int cellW, int cellH, int x, int y, uint8_t index) {
     return tile;
 }
 
-int32_t CellOffset(const std::vector<uint8_t>& file, int slot) { return LoadI32(file.data() + 16 + 4 * slot); }
+int32_t CellOffset(const std::vector<uint8_t>& file, int slot) {
+    return LoadI32(file.data() + 16 + 4 * slot);
+}
 
 void PatchI32(std::vector<uint8_t>& file, int64_t offset, int32_t value) {
     StoreI32(file.data() + offset, value);
 }
 
-std::vector<uint8_t> TestPaletteBytes() { return zelt::test::SamplePaletteBytes(); }
+std::vector<uint8_t> TestPaletteBytes() {
+    return zelt::test::SamplePaletteBytes();
+}
 
 IconPalette TestPalette() {
     IconPalette palette{};

@@ -32,8 +32,8 @@ uint32_t ArtAt(double u, double v, double px) {
     if (u < left || u > right || v < top || v > bottom) return kClear;
     const double intoCorner = (u - (right - fold)) - (v - top);
     if (intoCorner > 0.0) return kClear;
-    const bool nearEdge = u < left + px || u > right - px || v < top + px || v > bottom - px ||
-                          intoCorner > -1.5 * px;
+    const bool nearEdge =
+        u < left + px || u > right - px || v < top + px || v > bottom - px || intoCorner > -1.5 * px;
     if (nearEdge) return kOutline;
     if (u > right - fold && v < top + fold) {
         if (u > right - fold + px && v < top + fold - px) return kFold;
@@ -52,7 +52,8 @@ std::vector<uint32_t> CubePalette() {
     std::vector<uint32_t> palette;
     for (int r = 0; r < 6; ++r)
         for (int g = 0; g < 6; ++g)
-            for (int b = 0; b < 6; ++b) palette.push_back(uint32_t(r * 51) << 16 | uint32_t(g * 51) << 8 | b * 51);
+            for (int b = 0; b < 6; ++b)
+                palette.push_back(uint32_t(r * 51) << 16 | uint32_t(g * 51) << 8 | b * 51);
     for (int i = 0; i < 40; ++i) {
         const uint32_t grey = static_cast<uint32_t>(i * 255 / 39);
         palette.push_back(grey << 16 | grey << 8 | grey);
@@ -87,8 +88,9 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
 
 // One image of the file: header, palette, colour rows and mask rows, both bottom-up.
 std::vector<uint8_t> EncodeImage(const std::vector<uint32_t>& art, int side, int bits) {
-    const std::vector<uint32_t> palette =
-        bits == 4 ? std::vector<uint32_t>(kVga.begin(), kVga.end()) : bits == 8 ? CubePalette() : std::vector<uint32_t>();
+    const std::vector<uint32_t> palette = bits == 4   ? std::vector<uint32_t>(kVga.begin(), kVga.end())
+                                          : bits == 8 ? CubePalette()
+                                                      : std::vector<uint32_t>();
     const size_t colourStride = (static_cast<size_t>(side) * bits + 31) / 32 * 4;
     const size_t maskStride = (static_cast<size_t>(side) + 31) / 32 * 4;
     std::vector<uint8_t> colour(colourStride * side, 0);
@@ -104,8 +106,10 @@ std::vector<uint8_t> EncodeImage(const std::vector<uint32_t>& art, int side, int
                 for (int k = 0; k < 4; ++k) at[4 * x + k] = static_cast<uint8_t>(pixel >> (8 * k));
             } else if (opaque) {
                 const uint8_t index = Nearest(pixel & 0xFFFFFF, palette);
-                if (bits == 8) at[x] = index;
-                else at[x / 2] |= static_cast<uint8_t>(x % 2 == 0 ? index << 4 : index);
+                if (bits == 8)
+                    at[x] = index;
+                else
+                    at[x / 2] |= static_cast<uint8_t>(x % 2 == 0 ? index << 4 : index);
             }
         }
     }
@@ -139,7 +143,8 @@ std::vector<uint32_t> DrawTemplateArt(int side) {
             int covered = 0, r = 0, g = 0, b = 0;
             for (int sy = 0; sy < kSamples; ++sy) {
                 for (int sx = 0; sx < kSamples; ++sx) {
-                    const uint32_t c = ArtAt((x + (sx + 0.5) / kSamples) * px, (y + (sy + 0.5) / kSamples) * px, px);
+                    const uint32_t c =
+                        ArtAt((x + (sx + 0.5) / kSamples) * px, (y + (sy + 0.5) / kSamples) * px, px);
                     if (c == kClear) continue;
                     ++covered;
                     r += c >> 16 & 0xFF;
