@@ -29,10 +29,44 @@ void MarkEdited() {
     RecordSnapshot();
 }
 
+namespace {
+
+// Copies the tiles that differ from the previous state; walks both lists together so that an added
+// or removed tile does not make every tile after it count as changed.
+TileSnapshot TakeSnapshot(const std::vector<TileRecord>& tiles, const TileSnapshot* previous) {
+    TileSnapshot snapshot;
+    snapshot.reserve(tiles.size());
+    const size_t count = previous ? previous->size() : 0;
+    size_t j = 0;
+    auto same = [&](size_t at, const TileRecord& tile) { return at < count && *(*previous)[at] == tile; };
+    for (size_t i = 0; i < tiles.size(); ++i) {
+        if (same(j, tiles[i])) {
+            snapshot.push_back((*previous)[j++]);
+        } else if (same(j + 1, tiles[i])) {  // the tile before it was removed
+            snapshot.push_back((*previous)[j + 1]);
+            j += 2;
+        } else {
+            snapshot.push_back(std::make_shared<const TileRecord>(CopyTile(tiles[i])));
+            // A changed tile takes the place of the old one; an added tile leaves it for the next.
+            if (!(i + 1 < tiles.size() && same(j, tiles[i + 1]))) ++j;
+        }
+    }
+    return snapshot;
+}
+
+std::vector<TileRecord> TilesOf(const TileSnapshot& snapshot) {
+    std::vector<TileRecord> tiles;
+    tiles.reserve(snapshot.size());
+    for (const auto& tile : snapshot) tiles.push_back(*tile);
+    return tiles;
+}
+
+}  // namespace
+
 void ResetUndo() {
     UndoHistory& undo = Doc().undo;
     undo.states.clear();
-    undo.states.push_back(Doc().tiles);
+    undo.states.push_back(TakeSnapshot(Doc().tiles, nullptr));
     undo.position = 0;
 }
 
@@ -40,7 +74,7 @@ void RecordSnapshot() {
     UndoHistory& undo = Doc().undo;
     if (undo.position < 0) return;
     undo.states.resize(static_cast<size_t>(undo.position) + 1);  // drops the redo branch
-    undo.states.push_back(Doc().tiles);
+    undo.states.push_back(TakeSnapshot(Doc().tiles, &undo.states.back()));
     ++undo.position;
     if (undo.position > kMaxUndoSteps) {
         undo.states.pop_front();
@@ -59,7 +93,7 @@ bool Undo() {
     if (!CanUndo()) return false;
     UndoHistory& undo = Doc().undo;
     --undo.position;
-    Doc().tiles = undo.states[static_cast<size_t>(undo.position)];
+    Doc().tiles = TilesOf(undo.states[static_cast<size_t>(undo.position)]);
     return true;
 }
 
@@ -67,7 +101,7 @@ bool Redo() {
     if (!CanRedo()) return false;
     UndoHistory& undo = Doc().undo;
     ++undo.position;
-    Doc().tiles = undo.states[static_cast<size_t>(undo.position)];
+    Doc().tiles = TilesOf(undo.states[static_cast<size_t>(undo.position)]);
     return true;
 }
 

@@ -1,6 +1,7 @@
 // The one open template: its tiles, family, palette, file name, save options and undo history.
 #pragma once
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,9 +16,13 @@ inline constexpr size_t kMaxPathLength = 259;
 inline constexpr size_t kMaxSignatureLength = 126;
 inline constexpr int kMaxUndoSteps = 20;
 
-// Each state is a deep copy of the whole tile list; position indexes the current one.
+// A state of the whole tile list. A tile equal to the one at its place in the state before is shared
+// with it rather than copied, so twenty steps of a large template do not hold twenty copies of it.
+using TileSnapshot = std::vector<std::shared_ptr<const TileRecord>>;
+
+// The states of the tile list; position indexes the current one.
 struct UndoHistory {
-    std::deque<std::vector<TileRecord>> states;
+    std::deque<TileSnapshot> states;
     int position = -1;  // -1: no history (no document)
 };
 

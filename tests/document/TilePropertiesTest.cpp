@@ -15,7 +15,7 @@ TEST_F(TileProperties, EqualValuesChangeNothingAndChangesAreRecordedAfterTheFact
     EXPECT_FALSE(Doc().modified);
     EXPECT_TRUE(ui.refreshes.empty());
     ASSERT_TRUE(SetTileHeight(-300));  // never clamped
-    EXPECT_EQ(Doc().undo.states.back()[1].height, -300);
+    EXPECT_EQ(Doc().undo.states.back()[1]->height, -300);
     EXPECT_EQ(ui.AllRefreshed() & kRefreshAll, kRefreshAll);
     ui.refreshes.clear();
     EXPECT_TRUE(SetRampType(20));

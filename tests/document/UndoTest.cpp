@@ -34,6 +34,30 @@ TEST_F(UndoHistoryTest, KeepsOnlyTheLastTwentySteps) {
     EXPECT_FALSE(CanRedo());
 }
 
+TEST_F(UndoHistoryTest, StatesShareTheTilesThatDidNotChange) {
+    OpenThreeTiles();
+    SelectTile(0);
+    ASSERT_TRUE(SetTileX(77));
+    const UndoHistory& undo = Doc().undo;
+    ASSERT_EQ(undo.states.size(), 2u);
+    EXPECT_NE(undo.states[0][0], undo.states[1][0]);  // the changed tile is a copy of its own
+    EXPECT_EQ(undo.states[0][1], undo.states[1][1]);
+    EXPECT_EQ(undo.states[0][2], undo.states[1][2]);
+    // Removing the first tile still shares the two that follow it.
+    SelectTile(0);
+    ASSERT_TRUE(DeleteTile());
+    ASSERT_EQ(undo.states[2].size(), 2u);
+    EXPECT_EQ(undo.states[2][0], undo.states[1][1]);
+    EXPECT_EQ(undo.states[2][1], undo.states[1][2]);
+    // Undo brings back equal tiles, not shared ones: editing them leaves the history alone.
+    ASSERT_TRUE(UndoCommand());
+    ASSERT_TRUE(UndoCommand());
+    EXPECT_EQ(Doc().tiles.size(), 3u);
+    EXPECT_NE(Doc().tiles[0].x, 77);
+    Doc().tiles[1].diamond[0] ^= 1;
+    EXPECT_NE(*undo.states[0][1], Doc().tiles[1]);
+}
+
 TEST_F(UndoHistoryTest, NewEditAfterUndoDropsTheRedoBranch) {
     OpenThreeTiles();
     SetTileX(10);
