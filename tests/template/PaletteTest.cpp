@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "editor/template/Palette.h"
+
+#include <memory>
+#include <random>
 #include "tests/support/TestSupport.h"
 
 using namespace zelt;
@@ -48,4 +51,27 @@ TEST(Palette, NearestIndexUsesTheWeightedDistanceAndTheLowerTie) {
     PaletteTable white{};
     white.fill(0x00FFFFFF);
     EXPECT_EQ(NearestPaletteIndex(0x00000000, white), 0);
+}
+
+TEST(Palette, TheFastSearchAgreesWithThePlainScanEverywhere) {
+    std::mt19937 rng(99);
+    auto search = std::make_unique<PaletteSearch>();
+    for (int round = 0; round < 6; ++round) {
+        PaletteTable table{};
+        for (uint32_t& entry : table) entry = rng() & 0x00FCFCFC;  // 6-bit components, as files give them
+        if (round % 2) {
+            for (int i = 0; i < 64; ++i) table[static_cast<size_t>(200 + i % 56)] = table[static_cast<size_t>(i)];
+        }
+        if (round == 5) table.fill(0x00808080);  // every entry ties: index 0
+        PreparePaletteSearch(table, *search);
+        for (int i = 0; i < 20000; ++i) {
+            const uint32_t colour = rng() & (i % 3 ? 0x00FFFFFF : 0xFFFFFFFF);
+            ASSERT_EQ(NearestPaletteIndexFast(colour, *search), NearestPaletteIndex(colour, table))
+                << "round " << round << " colour " << colour;
+        }
+        // A cube already filled answers the same again.
+        for (uint32_t colour : {0x000000u, 0xFFFFFFu, 0x808080u, 0x808080u}) {
+            EXPECT_EQ(NearestPaletteIndexFast(colour, *search), NearestPaletteIndex(colour, table));
+        }
+    }
 }
