@@ -11,6 +11,7 @@ add_library(zelt_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/app/AboutPage_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/strings/Translate_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/interchange/ImageLibrary_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/interchange/ImageDialogs_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/template/GameInstall_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/viewer/ViewerWindow_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/viewer/ViewerSettings_win.cpp

@@ -30,6 +30,14 @@
 #define IDC_VS_SECONDS 1000
 #define IDC_VS_SECONDS_SPIN 1004
 
+// The child dialog of the open dialogs with a preview, and its controls.
+#define IDD_OPEN_PREVIEW 134
+#define IDC_PREVIEW_PLACEHOLDER 1119
+#define IDC_PREVIEW_FRAME 1006
+#define IDC_PREVIEW_BLANK 1007
+#define IDC_PREVIEW 1008
+#define IDC_PREVIEW_LABEL 1009
+
 // Resource types of the about pages and their pictures.
 #define RT_ABOUT_HTML 23
 #define RT_ABOUT_GIF 2110
