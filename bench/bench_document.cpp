@@ -1,0 +1,121 @@
+// The editor's document on a large template: composing it onto its canvas beside a memset of that
+// canvas, and recording an undo step.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+
+#include "editor/template/DocumentClass.h"
+#include "editor/template/TileLayout.h"
+#include "editor/views/DibCanvas.h"
+#include "editor/views/TemplateRender.h"
+
+using namespace zelt;
+
+namespace {
+
+// 100 x 100 RA2/YR cells with Z data, an extra image on every tenth tile.
+void OpenLargeTemplate() {
+    TemplateDocument& doc = Doc();
+    doc.tiles.clear();
+    for (int row = 0; row < 100; ++row) {
+        for (int column = 0; column < 100; ++column) {
+            TileRecord t;
+            t.x = (column - row) * 30;
+            t.y = (column + row) * 15;
+            t.diamond.assign(900, static_cast<uint8_t>(1 + (column + row) % 255));
+            if (doc.tiles.size() % 10 == 0) {
+                t.hasExtra = true;
+                t.extraX = t.x;
+                t.extraY = t.y - 40;
+                t.extraWidth = 60;
+                t.extraHeight = 40;
+                t.extraImage.assign(2400, 7);
+            }
+            GenerateZData(t, 60, 30);
+            GenerateExtraZData(t, 60, 30);
+            doc.tiles.push_back(std::move(t));
+        }
+    }
+    doc.open = true;
+    doc.cellW = 60;
+    doc.cellH = 30;
+    doc.gameKind = kRa2Yr;
+    PaletteTable palette{};
+    for (int i = 0; i < 256; ++i) palette[static_cast<size_t>(i)] = 0x010203u * static_cast<uint32_t>(i);
+    doc.palette = palette;
+    doc.selected = 0;
+    ResetUndo();
+}
+
+struct Canvas6000 {
+    DibCanvas canvas;
+    Canvas6000() {
+        TemplateBounds bounds;
+        ComputeTemplateBounds(bounds);
+        canvas.Create(static_cast<int>(bounds.Width()), static_cast<int>(bounds.Height()));
+    }
+};
+
+Canvas6000& SharedCanvas() {
+    static Canvas6000 shared;
+    return shared;
+}
+
+void BM_RenderTemplate(benchmark::State& state) {
+    DibCanvas& canvas = SharedCanvas().canvas;
+    for (auto _ : state) {
+        RenderTemplate(canvas, 0, 0, true);
+        benchmark::ClobberMemory();
+    }
+}
+
+// The physical baseline: filling the same canvas once.
+void BM_MemsetCanvas(benchmark::State& state) {
+    DibCanvas& canvas = SharedCanvas().canvas;
+    const size_t bytes = static_cast<size_t>(canvas.Width()) * static_cast<size_t>(canvas.Height()) * 4;
+    for (auto _ : state) {
+        std::memset(canvas.RowPointer(canvas.Height() - 1), 0xFF, bytes);
+        benchmark::ClobberMemory();
+    }
+}
+
+// One edit's undo step: a changed tile and the state of the whole list recorded.
+void BM_UndoSnapshot(benchmark::State& state) {
+    int x = 0;
+    for (auto _ : state) {
+        Doc().tiles[5000].x = ++x;
+        RecordSnapshot();
+    }
+}
+
+BENCHMARK(BM_RenderTemplate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MemsetCanvas)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoSnapshot)->Unit(benchmark::kMillisecond);
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> seconds;
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    OpenLargeTemplate();
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const DibCanvas& canvas = SharedCanvas().canvas;
+    std::printf("template of 100 x 100 cells on a %d x %d canvas: render %.2fx the memset (target: at most 6x); "
+                "undo step %.2f ms (target: under 10 ms)\n",
+                canvas.Width(), canvas.Height(),
+                reporter.seconds["BM_RenderTemplate"] / reporter.seconds["BM_MemsetCanvas"],
+                reporter.seconds["BM_UndoSnapshot"]);
+    return 0;
+}
