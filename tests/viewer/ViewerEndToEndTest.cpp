@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "editor/strings/StringTable.h"
 #include "editor/template/FileBytes.h"
@@ -51,8 +52,20 @@ protected:
         return state;
     }
 
-    // Every non-black pixel of the expected picture is on screen where the viewer centres it.
+    // Every non-black pixel of the expected picture is on screen where the viewer centres it. The
+    // viewer paints in its own time, so the screen is looked at again for up to two seconds.
     void ExpectPicture(HWND window, const ViewerState& expected) {
+        int compared = 0, wrong = -1;
+        for (int attempt = 0; attempt < 20 && wrong != 0; ++attempt) {
+            if (attempt) Sleep(100);
+            UpdateWindow(window);
+            std::tie(compared, wrong) = ComparePicture(window, expected);
+        }
+        EXPECT_GT(compared, 100);
+        EXPECT_EQ(wrong, 0) << "of " << compared << " pixels";
+    }
+
+    std::pair<int, int> ComparePicture(HWND window, const ViewerState& expected) {
         const ColourImage screen = CaptureClient(window);
         auto [x0, y0] = PicturePosition(expected, screen.width, screen.height);
         auto [w, h] = ZoomedSize(expected);
@@ -67,8 +80,7 @@ protected:
                 wrong += screen.GetPixel(x0 + x, y0 + y) != c;
             }
         }
-        EXPECT_GT(compared, 100);
-        EXPECT_EQ(wrong, 0) << "of " << compared << " pixels";
+        return {compared, wrong};
     }
 
     HWND Toolbar(HWND window) { return FindWindowExA(window, nullptr, "ToolbarWindow32", nullptr); }
@@ -180,6 +192,55 @@ TEST_F(ViewerRun, HelpShowsTheHintAndLaunchFileChoosesTheMode) {
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         EXPECT_EQ(editor.WaitForExit(10000), 0u);
     }
+}
+
+TEST_F(ViewerRun, SlideShowWrapsAndAClickEndsIt) {
+    WriteFile(program_.File("Zelt_Viewer.ini"), {'[', 'G', 'e', 'n', 'e', 'r', 'a', 'l', ']', '\r', '\n', 'S', 'l', 'i',
+                                                 'd', 'e', 'S', 'h', 'o', 'w', 'D', 'e', 'l', 'a', 'y', '=', '3', '0',
+                                                 '0', '\r', '\n'});
+    RunningProgram viewer(Exe() + " -PREVIEW " + Map("Plaza.urb"), program_.Path());
+    HWND window = viewer.FindWindowOfClass("Zelt_ViewerClass", kStartTime);
+    ASSERT_TRUE(window);
+    Command(window, IDC_VIEW_SLIDE_SHOW);
+    EXPECT_FALSE(GetWindowLongPtrA(window, GWL_STYLE) & WS_CAPTION);
+    EXPECT_FALSE(IsWindowVisible(Toolbar(window)));
+    // Plaza.urb, Mesa.des, then round to Meadow.tem.
+    bool wrapped = false;
+    for (int waited = 0; waited < 100 && !wrapped; ++waited) {
+        Sleep(50);
+        wrapped = WindowText(window) == Title(Map("Meadow.tem"));
+    }
+    EXPECT_TRUE(wrapped);
+    SendMessageA(window, WM_LBUTTONDOWN, 0, 0);
+    EXPECT_TRUE(GetWindowLongPtrA(window, GWL_STYLE) & WS_CAPTION);
+    EXPECT_TRUE(IsWindowVisible(Toolbar(window)));
+    const std::string stopped = WindowText(window);
+    Sleep(800);
+    EXPECT_EQ(WindowText(window), stopped);
+    Key(window, VK_ESCAPE);
+    EXPECT_EQ(viewer.WaitForExit(10000), 0u);
+    const std::vector<uint8_t> ini = ReadFile(program_.File("Zelt_Viewer.ini"));
+    EXPECT_NE(std::string(ini.begin(), ini.end()).find("SlideShowDelay=300"), std::string::npos);
+}
+
+TEST_F(ViewerRun, DeleteMovesOnToTheFollowingFile) {
+    RunningProgram viewer(Exe() + " -PREVIEW " + Map("Ridge.sno"), program_.Path());
+    HWND window = viewer.FindWindowOfClass("Zelt_ViewerClass", kStartTime);
+    ASSERT_TRUE(window);
+    PostMessageA(window, WM_COMMAND, IDC_VIEW_DELETE, 0);
+    // The shell asks before it deletes; answer yes.
+    HWND question = viewer.FindWindowOfClass("#32770", kStartTime);
+    ASSERT_TRUE(question);
+    PostMessageA(question, WM_COMMAND, IDYES, 0);
+    bool moved = false;
+    for (int waited = 0; waited < 100 && !moved; ++waited) {
+        Sleep(50);
+        moved = WindowText(window) == Title(Map("Plaza.urb"));
+    }
+    EXPECT_TRUE(moved) << WindowText(window);
+    EXPECT_FALSE(std::filesystem::exists(Map("Ridge.sno")));
+    Key(window, VK_ESCAPE);
+    EXPECT_EQ(viewer.WaitForExit(10000), 0u);
 }
 
 TEST_F(ViewerRun, NotATemplateShowsTheNoPreviewText) {
