@@ -53,10 +53,10 @@ protected:
     }
 
     // Every non-black pixel of the expected picture is on screen where the viewer centres it. The
-    // viewer paints in its own time, so the screen is looked at again for up to two seconds.
+    // viewer paints in its own time, so the screen is looked at again for up to five seconds.
     void ExpectPicture(HWND window, const ViewerState& expected) {
         int compared = 0, wrong = -1;
-        for (int attempt = 0; attempt < 20 && wrong != 0; ++attempt) {
+        for (int attempt = 0; attempt < 50 && wrong != 0; ++attempt) {
             if (attempt) Sleep(100);
             UpdateWindow(window);
             std::tie(compared, wrong) = ComparePicture(window, expected);
