@@ -2,6 +2,8 @@
 // canvas, and recording an undo step.
 #include <benchmark/benchmark.h>
 
+#include "bench/RatioReporter.h"
+
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -95,14 +97,6 @@ BENCHMARK(BM_RenderTemplate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MemsetCanvas)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoSnapshot)->Unit(benchmark::kMillisecond);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> seconds;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 }  // namespace
 

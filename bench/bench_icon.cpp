@@ -2,6 +2,8 @@
 // finished pixels, beside the physical floor: filling the icon's canvas and reading the bytes.
 #include <benchmark/benchmark.h>
 
+#include "bench/RatioReporter.h"
+
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -101,20 +103,12 @@ void BM_FillCanvasAndReadBytes(benchmark::State& state) {
 BENCHMARK(BM_RenderIcon)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FillCanvasAndReadBytes)->Unit(benchmark::kMicrosecond);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    std::map<std::string, double> seconds;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    zelt::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const double icon = reporter.seconds["BM_RenderIcon"];
     const double floor = reporter.seconds["BM_FillCanvasAndReadBytes"];

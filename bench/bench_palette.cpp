@@ -1,6 +1,8 @@
 // Nearest palette index over a whole true-colour picture: the plain scan against the fast search.
 #include <benchmark/benchmark.h>
 
+#include "bench/RatioReporter.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -75,14 +77,6 @@ void BM_FastSearch(benchmark::State& state) {
 BENCHMARK(BM_PlainScan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FastSearch)->Unit(benchmark::kMillisecond);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> seconds;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 }  // namespace
 

@@ -1,6 +1,8 @@
 // Load and save of a large template beside a memcpy of the same number of bytes.
 #include <benchmark/benchmark.h>
 
+#include "bench/RatioReporter.h"
+
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -91,15 +93,6 @@ BENCHMARK(BM_LoadTemplate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveTemplate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyFileBytes)->Unit(benchmark::kMillisecond);
 
-// Prints each benchmark as it runs and remembers its time per iteration for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> seconds;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 }  // namespace
 

@@ -6,6 +6,26 @@ if(NOT WIN32)
 endif()
 enable_language(RC)
 
+# The about pages: one page each for the editor and the viewer, in two copies that differ only in the
+# program file their pictures are taken from.
+foreach(page ZB_B ZB_V ZV_B ZV_V)
+  if(page MATCHES "^ZB")
+    set(PRODUCT "Zelt Builder")
+    set(WHAT "the template editor")
+    set(BANNER BBANNER.GIF)
+  else()
+    set(PRODUCT "Zelt Viewer")
+    set(WHAT "the template viewer")
+    set(BANNER VBANNER.GIF)
+  endif()
+  if(page MATCHES "_B$")
+    set(EXE Zelt_Builder.exe)
+  else()
+    set(EXE Zelt_Viewer.exe)
+  endif()
+  configure_file(${CMAKE_SOURCE_DIR}/resources/about/about.htm.in ${CMAKE_BINARY_DIR}/about/${page}_ABOUT.HTM @ONLY)
+endforeach()
+
 add_library(zelt_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/app/Message_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/AboutPage_win.cpp
@@ -22,7 +42,7 @@ target_link_libraries(zelt_shell PUBLIC zelt_viewer zelt_render zelt_strings zel
 add_executable(Zelt_Builder WIN32 ${CMAKE_CURRENT_LIST_DIR}/app/Main_win.cpp ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.rc)
 target_link_libraries(Zelt_Builder PRIVATE zelt_shell)
 set_target_properties(Zelt_Builder PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ZELT_DIST_DIR})
-target_include_directories(Zelt_Builder PRIVATE ${ZELT_ART_DIR} ${CMAKE_SOURCE_DIR})
+target_include_directories(Zelt_Builder PRIVATE ${ZELT_ART_DIR} ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.manifest ${ZELT_ART_DIR}/zelt.ico)
 if(NOT CMAKE_CROSSCOMPILING)
