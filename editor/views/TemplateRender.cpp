@@ -14,15 +14,29 @@ namespace zelt {
 
 namespace {
 
-// One row of palette indexes from (x, y) rightwards, index 0 left out, clipped to the canvas. Colour
-// canvases are written straight into their row; this is the hot path of every view.
-void PutRow(Canvas& canvas, int64_t x, int64_t y, const uint8_t* indexes, int count, const PaletteTable& palette) {
-    if (y < 0 || y >= canvas.Height() || count <= 0) return;
-    const int64_t first = std::max<int64_t>(0, -x), last = std::min<int64_t>(count, int64_t{canvas.Width()} - x);
+// Where rows are drawn: a colour canvas's pixels are written straight into its rows (the hot path of
+// every view); any other canvas through SetPixel.
+struct RowTarget {
+    Canvas& canvas;
+    uint32_t* bits = nullptr;  // bottom row first
+    int width = 0;
+    int height = 0;
+};
+
+RowTarget TargetOf(Canvas& canvas) {
+    RowTarget target{canvas, nullptr, canvas.Width(), canvas.Height()};
+    if (canvas.Kind() == kColourCanvas) target.bits = const_cast<uint32_t*>(static_cast<DibCanvas&>(canvas).Bits());
+    return target;
+}
+
+// One row of palette indexes from (x, y) rightwards, index 0 left out, clipped to the canvas.
+void PutRow(const RowTarget& target, int64_t x, int64_t y, const uint8_t* indexes, int count,
+            const PaletteTable& palette) {
+    if (y < 0 || y >= target.height || count <= 0) return;
+    const int64_t first = std::max<int64_t>(0, -x), last = std::min<int64_t>(count, int64_t{target.width} - x);
     if (first >= last) return;
-    uint8_t* row = canvas.RowPointer(static_cast<int>(y));
-    if (row && canvas.Kind() == kColourCanvas) {
-        uint32_t* pixels = reinterpret_cast<uint32_t*>(row) + x;
+    if (target.bits) {
+        uint32_t* pixels = target.bits + static_cast<size_t>(target.height - 1 - y) * static_cast<size_t>(target.width) + x;
         int64_t i = first;
         // Runs of eight opaque pixels (no zero byte among their indexes) are copied without a test each.
         for (; i + 8 <= last; i += 8) {
@@ -43,7 +57,7 @@ void PutRow(Canvas& canvas, int64_t x, int64_t y, const uint8_t* indexes, int co
         return;
     }
     for (int64_t i = first; i < last; ++i) {
-        if (indexes[i]) canvas.SetPixel(static_cast<int>(x + i), static_cast<int>(y), palette[indexes[i]]);
+        if (indexes[i]) target.canvas.SetPixel(static_cast<int>(x + i), static_cast<int>(y), palette[indexes[i]]);
     }
 }
 
@@ -93,10 +107,11 @@ bool ComputeTemplateBounds(TemplateBounds& bounds) {
 void DrawTileDiamond(const TileRecord& tile, int cellW, int cellH, const PaletteTable& palette, Canvas& canvas,
                      int64_t x, int64_t y) {
     // A diamond shorter than the cell's layout is drawn as far as it goes.
+    const RowTarget target = TargetOf(canvas);
     size_t at = 0;
     for (int r = 0; r < cellH && at < tile.diamond.size(); ++r) {
         const int width = static_cast<int>(std::min<size_t>(DiamondRowWidth(r, cellH), tile.diamond.size() - at));
-        PutRow(canvas, x + DiamondRowStart(r, cellW, cellH), y + r, tile.diamond.data() + at, width, palette);
+        PutRow(target, x + DiamondRowStart(r, cellW, cellH), y + r, tile.diamond.data() + at, width, palette);
         at += static_cast<size_t>(width);
     }
 }
@@ -106,8 +121,9 @@ void DrawTileExtra(const TileRecord& tile, const PaletteTable& palette, Canvas& 
     // A short image is drawn as far as its bytes go.
     const size_t width = static_cast<size_t>(tile.extraWidth);
     const size_t size = std::min(tile.extraImage.size(), width * static_cast<size_t>(tile.extraHeight));
+    const RowTarget target = TargetOf(canvas);
     for (size_t at = 0, j = 0; at < size; at += width, ++j) {
-        PutRow(canvas, x, y + static_cast<int64_t>(j), tile.extraImage.data() + at,
+        PutRow(target, x, y + static_cast<int64_t>(j), tile.extraImage.data() + at,
                static_cast<int>(std::min(width, size - at)), palette);
     }
 }
