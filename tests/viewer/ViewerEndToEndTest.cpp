@@ -243,6 +243,62 @@ TEST_F(ViewerRun, DeleteMovesOnToTheFollowingFile) {
     EXPECT_EQ(viewer.WaitForExit(10000), 0u);
 }
 
+// Sets or removes the install path a game's setup records, in the test prefix's registry.
+void SetInstallPath(const char* key, const std::string* path) {
+    if (!path) {
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, key);
+        return;
+    }
+    HKEY raw = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &raw, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(raw, "InstallPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(path->c_str()),
+                   static_cast<DWORD>(path->size() + 1));
+    RegCloseKey(raw);
+}
+
+TEST_F(ViewerRun, CopiesIntoAGameFolderEditAndAbout) {
+    constexpr const char* kTsKey = "SOFTWARE\\Westwood\\Tiberian Sun";
+    constexpr const char* kRa2Key = "SOFTWARE\\Westwood\\Red Alert 2";
+    ScratchFolder game;
+    const std::string program = game.File("Game.exe");
+    SetInstallPath(kTsKey, &program);
+    SetInstallPath(kRa2Key, nullptr);
+    RunningProgram viewer(Exe() + " -PREVIEW " + Map("Ridge.sno"), program_.Path());
+    HWND window = viewer.FindWindowOfClass("Zelt_ViewerClass", kStartTime);
+    ASSERT_TRUE(window);
+
+    PostMessageA(window, WM_COMMAND, IDC_VIEW_COPY_TSFS, 0);
+    bool copied = false;
+    for (int waited = 0; waited < 100 && !copied; ++waited) {
+        Sleep(50);
+        copied = std::filesystem::exists(game.File("Ridge.sno"));
+    }
+    EXPECT_TRUE(copied);
+    SetInstallPath(kTsKey, nullptr);
+
+    // No RA2/YR folder recorded, and no editor registered for "edit": each says so in a box.
+    for (int command : {IDC_VIEW_COPY_RA2YR, IDC_VIEW_EDIT}) {
+        PostMessageA(window, WM_COMMAND, command, 0);
+        HWND box = viewer.FindWindowOfClass("#32770", kStartTime);
+        ASSERT_TRUE(box) << command;
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        for (int waited = 0; waited < 100 && IsWindow(box); ++waited) Sleep(50);
+    }
+    EXPECT_EQ(viewer.WaitForExit(0), STILL_ACTIVE);
+
+    // The about page opens in a dialog of its own and closes with it.
+    PostMessageA(window, WM_KEYDOWN, VK_F1, 0);
+    HWND about = viewer.FindWindowOfClass("#32770", kStartTime);
+    ASSERT_TRUE(about);
+    EXPECT_EQ(WindowText(about), LookupIn(strings_, StringRunFlags{}, "GUI:ABOUT"));
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    for (int waited = 0; waited < 100 && IsWindow(about); ++waited) Sleep(50);
+    EXPECT_FALSE(IsWindow(about));
+    Key(window, VK_ESCAPE);
+    EXPECT_EQ(viewer.WaitForExit(10000), 0u);
+}
+
 TEST_F(ViewerRun, NotATemplateShowsTheNoPreviewText) {
     WriteFile(maps_.File("broken.tem"), {1, 2, 3, 4, 5});
     RunningProgram viewer(Exe() + " -PREVIEW " + Map("broken.tem"), program_.Path());
