@@ -18,6 +18,12 @@ namespace {
 enum Ramp { kGrass = 1, kDarkGrass = 2, kDirt = 3, kSand = 4, kRock = 5, kDarkRock = 6, kWater = 7,
             kRoad = 9, kConcrete = 10, kCliff = 14 };
 
+// Mid colours of the ramps as radar colours take them: 0x00BBGGRR, red in the low byte.
+const uint32_t kRampColour[16] = {
+    0x808080, 0x388C5C, 0x29613D, 0x386185, 0x75B3CC, 0x80878C, 0x54575C, 0xAD6B33,
+    0x753D1A, 0x524D4D, 0x9EA6A8, 0xF2E0D1, 0x33479E, 0x2EB3DB, 0x334D70, 0x94527F,
+};
+
 uint8_t Shade(int ramp, int shade) { return static_cast<uint8_t>(ramp * 16 + std::clamp(shade, 0, 15)); }
 
 // A small deterministic noise so surfaces do not look flat.
@@ -52,9 +58,15 @@ TileRecord Tile(const Painter& p, int column, int row, int height, int ramp, int
     t.height = height;
     t.terrainCode = terrain;
     t.diamond = p.Diamond(ramp, seed, 8 + height);
-    const uint32_t left = Shade(ramp, 10), right = Shade(ramp, 7);
-    t.leftRadar = (left * 3) | (left * 2) << 8 | (left) << 16;
-    t.rightRadar = (right * 3) | (right * 2) << 8 | (right) << 16;
+    // Radar colours: the ramp's colour, the left half lit and the right half in shade.
+    const uint32_t base = kRampColour[ramp];
+    auto scaled = [&](int percent) {
+        uint32_t packed = 0;
+        for (int c = 0; c < 3; ++c) packed |= std::min(255u, ((base >> (8 * c)) & 0xFF) * percent / 100) << (8 * c);
+        return packed;
+    };
+    t.leftRadar = scaled(110);
+    t.rightRadar = scaled(80);
     return t;
 }
 
