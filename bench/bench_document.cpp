@@ -2,6 +2,7 @@
 // canvas, and recording an undo step.
 #include <benchmark/benchmark.h>
 
+#include "bench/LargeTemplate.h"
 #include "bench/RatioReporter.h"
 
 #include <cstdio>
@@ -18,29 +19,10 @@ using namespace zelt;
 
 namespace {
 
-// 100 x 100 RA2/YR cells with Z data, an extra image on every tenth tile.
+// The large template opened as the document, with a palette.
 void OpenLargeTemplate() {
     TemplateDocument& doc = Doc();
-    doc.tiles.clear();
-    for (int row = 0; row < 100; ++row) {
-        for (int column = 0; column < 100; ++column) {
-            TileRecord t;
-            t.x = (column - row) * 30;
-            t.y = (column + row) * 15;
-            t.diamond.assign(900, static_cast<uint8_t>(1 + (column + row) % 255));
-            if (doc.tiles.size() % 10 == 0) {
-                t.hasExtra = true;
-                t.extraX = t.x;
-                t.extraY = t.y - 40;
-                t.extraWidth = 60;
-                t.extraHeight = 40;
-                t.extraImage.assign(2400, 7);
-            }
-            GenerateZData(t, 60, 30);
-            GenerateExtraZData(t, 60, 30);
-            doc.tiles.push_back(std::move(t));
-        }
-    }
+    doc.tiles = LargeTemplate();
     doc.open = true;
     doc.cellW = 60;
     doc.cellH = 30;

@@ -1,6 +1,7 @@
 // Load and save of a large template beside a memcpy of the same number of bytes.
 #include <benchmark/benchmark.h>
 
+#include "bench/LargeTemplate.h"
 #include "bench/RatioReporter.h"
 
 #include <cstdio>
@@ -14,31 +15,6 @@
 using namespace zelt;
 
 namespace {
-
-// 100 x 100 RA2/YR cells with Z data, an extra image on every tenth tile.
-std::vector<TileRecord> LargeTemplate() {
-    std::vector<TileRecord> tiles;
-    for (int row = 0; row < 100; ++row) {
-        for (int column = 0; column < 100; ++column) {
-            TileRecord t;
-            t.x = (column - row) * 30;
-            t.y = (column + row) * 15;
-            t.diamond.assign(900, static_cast<uint8_t>(column + row));
-            if (tiles.size() % 10 == 0) {
-                t.hasExtra = true;
-                t.extraX = t.x;
-                t.extraY = t.y - 40;
-                t.extraWidth = 60;
-                t.extraHeight = 40;
-                t.extraImage.assign(2400, 7);
-            }
-            GenerateZData(t, 60, 30);
-            GenerateExtraZData(t, 60, 30);
-            tiles.push_back(std::move(t));
-        }
-    }
-    return tiles;
-}
 
 const std::vector<TileRecord>& Tiles() {
     static const std::vector<TileRecord> tiles = LargeTemplate();

@@ -116,26 +116,15 @@ void PaintTemplatePreview(HWND window) {
     DrawLine(dc, label, text.c_str());
 }
 
-LRESULT CALLBACK ImagePreviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// Both preview controls: nothing to set up or free, and their own painting.
+template <void (*Paint)(HWND)>
+LRESULT CALLBACK PreviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
         case WM_DESTROY:
             return 0;
         case WM_PAINT:
-            PaintImagePreview(window);
-            return 0;
-        default:
-            return DefWindowProcA(window, message, wParam, lParam);
-    }
-}
-
-LRESULT CALLBACK TemplatePreviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CREATE:
-        case WM_DESTROY:
-            return 0;
-        case WM_PAINT:
-            PaintTemplatePreview(window);
+            Paint(window);
             return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);
@@ -190,7 +179,7 @@ bool RegisterZeltPreviewClass() {
     WNDCLASSA known{};
     if (GetClassInfoA(instance, kPreviewClass, &known)) return true;
     WNDCLASSA wc{};
-    wc.lpfnWndProc = TemplatePreviewProc;
+    wc.lpfnWndProc = PreviewProc<PaintTemplatePreview>;
     wc.cbWndExtra = sizeof(void*);
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
@@ -220,7 +209,7 @@ void ClearTemplatePreview() {
 }
 
 void AttachImagePreviewPainter(HWND control) {
-    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ImagePreviewProc));
+    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PreviewProc<PaintImagePreview>));
 }
 
 UINT_PTR CALLBACK ImagePreviewHook(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
