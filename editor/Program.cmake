@@ -28,6 +28,7 @@ endforeach()
 
 add_library(zelt_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/app/Message_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/ShellWindows_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/AboutPage_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/strings/Translate_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/interchange/ImageLibrary_win.cpp
@@ -44,7 +45,9 @@ target_link_libraries(Zelt_Builder PRIVATE zelt_shell)
 set_target_properties(Zelt_Builder PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ZELT_DIST_DIR})
 target_include_directories(Zelt_Builder PRIVATE ${ZELT_ART_DIR} ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.rc APPEND PROPERTY OBJECT_DEPENDS
-  ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.manifest ${ZELT_ART_DIR}/zelt.ico)
+  ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.manifest ${ZELT_ART_DIR}/zelt.ico
+  ${CMAKE_SOURCE_DIR}/resources/MainWindow.rc ${CMAKE_SOURCE_DIR}/resources/Views.rc
+  ${CMAKE_SOURCE_DIR}/resources/Panel.rc ${CMAKE_SOURCE_DIR}/resources/Customize.rc)
 if(NOT CMAKE_CROSSCOMPILING)
   add_dependencies(Zelt_Builder artwork)
 endif()
