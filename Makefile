@@ -56,6 +56,7 @@ run: bootstrap
 	@$(MAKE) --no-print-directory native win64
 	scripts/run-samples
 	scripts/run-viewer
+	scripts/run-editor
 
 clean:
 	rm -rf build

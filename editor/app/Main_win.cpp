@@ -1,19 +1,36 @@
 // The process entry of Zelt_Builder: the crash handler first, then the mode from "launch.dat" and
-// the command line (the viewer runs and ends here), then the editor's start-up checks.
+// the command line (the viewer runs and ends here), then the editor: its checks, settings, window
+// classes, hotkeys, splash screen, main window, message loop and tear-down.
 #include <windows.h>
 #include <commctrl.h>
 
 #include "editor/app/CommandLine.h"
 #include "editor/app/CrashReport_win.h"
+#include "editor/app/Hotkeys_win.h"
+#include "editor/app/MainLayout.h"
+#include "editor/app/MainWindow_win.h"
 #include "editor/app/Message_win.h"
 #include "editor/app/ProgramFolder.h"
 #include "editor/app/Settings.h"
 #include "editor/app/SettingsValues.h"
+#include "editor/app/ShellUi_win.h"
+#include "editor/app/ShellWindows_win.h"
+#include "editor/app/Splash_win.h"
+#include "editor/app/TemplateDialogs_win.h"
+#include "editor/app/TipDialog_win.h"
+#include "editor/app/Toolbar_win.h"
+#include "editor/app/WinHandles.h"
+#include "editor/interchange/ImageDialogs_win.h"
 #include "editor/interchange/ImageLibrary_win.h"
 #include "editor/strings/StringTable.h"
+#include "editor/template/DocumentFlows.h"
+#include "editor/template/DocumentUi.h"
 #include "editor/template/FileBytes.h"
 #include "editor/template/PathText.h"
 #include "editor/viewer/ViewerWindow_win.h"
+#include "editor/views/MainView_win.h"
+#include "editor/views/TileStrip_win.h"
+#include "resources/ResourceIds.h"
 
 namespace zelt {
 
@@ -70,6 +87,86 @@ bool StartEditor(const std::string& programFolder, const RunFlags& flags) {
     return true;
 }
 
+bool RegisterViewClasses(HINSTANCE instance) {
+    return RegisterStripClass(instance) && RegisterZeltPreviewClass() && RegisterMainViewClasses(instance);
+}
+
+// Key-down messages go to the hotkeys first, then to the properties panel, then the usual way.
+int RunMessageLoop() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_KEYDOWN && DispatchHotkey(message)) continue;
+        if (Shell().panel && IsDialogMessageA(Shell().panel, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void ShowMainWindow(HWND window) {
+    if (Shell().undocked) {
+        ShowWindow(window, SW_SHOWNORMAL);
+        RECT toolbar{}, status{};
+        if (Shell().toolbar) GetClientRect(Shell().toolbar, &toolbar);
+        GetClientRect(Shell().status, &status);
+        SetWindowPos(window, nullptr, 0, 0, kUndockedWidth, UndockedWindowHeight(toolbar.bottom, status.bottom),
+                     SWP_NOMOVE | SWP_NOZORDER);
+    } else {
+        RestorePlacementAndRecentFiles();
+    }
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+}
+
+int RunEditor(HINSTANCE instance, const std::string& programFolder, const RunFlags& flags) {
+    // A template named on the command line is loaded before anything else; the window shows it.
+    if (!flags.file.empty()) OpenTemplate(FullPathOf(flags.file), OpenRoute::CommandLine);
+    if (!StartEditor(programFolder, flags)) return 0;
+
+    UniqueIcon icon(LoadIconA(instance, MAKEINTRESOURCEA(IDI_APPLICATION_ICON)));
+    Shell().instance = instance;
+    Shell().undocked = flags.undocked;
+    if (!RegisterViewClasses(instance)) {
+        ShowMessageKey(MB_ICONERROR, "MSG:ERROR1");
+        return 0;
+    }
+    BuildCommandTable();
+    SetDefaultToolbar();
+    LoadEnvironment(programFolder + "Environment.dat");
+    if (!RegisterMainWindowClass(instance, icon.Get())) {
+        ShowMessageKey(MB_ICONERROR, "MSG:ERROR1");
+        return 0;
+    }
+    StartSplash(instance, kSplashMilliseconds);
+
+    InstallShellUi();
+    HWND window = CreateMainWindow(instance);
+    if (!window) {
+        RemoveShellUi();
+        ShowMessageKey(MB_ICONERROR, "MSG:ERROR1");
+        return 0;
+    }
+    SetSplashSuccessor(window);
+    SetCrashDialogOwner(window);
+    ShowMainWindow(window);
+    RequestRefresh(kRefreshAll | kRefreshHotButtons);
+    CountTips();
+    ShowTipAtStart(window);
+
+    const int exitCode = RunMessageLoop();
+
+    SetSplashSuccessor(nullptr);
+    SetCrashDialogOwner(nullptr);
+    RemoveShellUi();
+    icon.Reset();
+    DestroyToolbarImages();
+    SaveEnvironment(programFolder + "Environment.dat");
+    FreeCommandTable();
+    g_settings.recentFiles.clear();
+    FreeMainViewResources();
+    return exitCode;
+}
+
 }  // namespace
 
 int RunProgram(HINSTANCE instance, const char* commandLine) {
@@ -90,11 +187,10 @@ int RunProgram(HINSTANCE instance, const char* commandLine) {
     }
     if (flags.viewerMode) return flags.file.empty() ? 0 : RunViewer(instance, flags.file);
 
-    // The editor's main window comes next; until it exists the editor ends after its checks.
-    StartEditor(programFolder, flags);
-    UnbindImageLibrary();
+    const int exitCode = RunEditor(instance, programFolder, flags);
     FreeStringTable();
-    return 0;
+    UnbindImageLibrary();
+    return exitCode;
 }
 
 }  // namespace zelt

@@ -16,6 +16,15 @@ void SelectAndFollow(int index) {
     Views().stripCurrentTile = index;
 }
 
+// After the list shrank (delete, undo, redo) the selection stays on a tile: the last one when it
+// fell off the end, none (-1) when the list is empty. No selection stays none.
+void KeepSelectionInList() {
+    TemplateDocument& doc = Doc();
+    if (doc.tiles.empty()) doc.selected = -1;
+    else if (doc.selected >= TileCount()) doc.selected = TileCount() - 1;
+    Views().stripCurrentTile = doc.selected;
+}
+
 TileRecord EmptyTile() {
     TileRecord tile;
     tile.diamond.assign(static_cast<size_t>(DiamondSize(Doc().cellW, Doc().cellH)), 0);
@@ -36,7 +45,7 @@ bool SelectTile(int index) {
     const std::optional<int> target = ResolveTileIndex(index);
     if (!selected || index < 0 || !target || *target == *selected) return false;
     SelectAndFollow(*target);
-    RefreshAll();
+    RequestRefresh(kRefreshAll | kRefreshHotButtons);
     return true;
 }
 
@@ -49,8 +58,8 @@ bool AddTile() {
     GenerateZData(tile, doc.cellW, doc.cellH);
     doc.tiles.push_back(std::move(tile));
     SelectAndFollow(TileCount() - 1);
-    RefreshAll();
     MarkEdited();
+    RequestRefresh(kRefreshAll | kRefreshHotButtons);
     return true;
 }
 
@@ -59,11 +68,10 @@ bool DeleteTile() {
     if (!at) return false;
     TemplateDocument& doc = Doc();
     doc.tiles.erase(doc.tiles.begin() + *at);
-    RequestRefresh(kRefreshHotButtons);
     doc.selected = *at > 0 ? *at - 1 : 0;
+    KeepSelectionInList();
     MarkEdited();
-    Views().stripCurrentTile = doc.selected;
-    RequestRefresh(kRefreshWindowState | kRefreshMainView | kRefreshStrip);
+    RequestRefresh(kRefreshAll | kRefreshHotButtons);
     return true;
 }
 
@@ -76,8 +84,8 @@ bool CloneTile() {
     if (!clone.hasExtra) clone.extraZData.clear();
     doc.tiles.push_back(std::move(clone));  // source is not used past this point
     SelectAndFollow(TileCount() - 1);
-    RefreshAll();
     MarkEdited();
+    RequestRefresh(kRefreshAll | kRefreshHotButtons);
     return true;
 }
 
@@ -100,7 +108,7 @@ bool SwapTiles(int selected, int target) {
     std::swap(a.y, b.y);
     std::swap(a, b);
     MarkEdited();
-    RefreshAll();
+    RequestRefresh(kRefreshAll | kRefreshHotButtons);
     return true;
 }
 
@@ -110,7 +118,7 @@ bool NextTile() {
     int next = doc.selected + 1;
     if (next < 0 || next >= TileCount()) next = 0;
     SelectAndFollow(next);
-    RefreshAll();
+    RequestRefresh(kRefreshAll | kRefreshHotButtons);
     return true;
 }
 
@@ -120,7 +128,7 @@ bool PreviousTile() {
     int previous = doc.selected - 1;
     if (previous < 0 || previous >= TileCount()) previous = TileCount() - 1;
     SelectAndFollow(previous);
-    RefreshAll();
+    RequestRefresh(kRefreshAll | kRefreshHotButtons);
     return true;
 }
 
@@ -138,8 +146,8 @@ bool DeleteExtraImage() {
     tile->extraZData.clear();
     tile->extraZData.shrink_to_fit();
     tile->hasExtra = false;
-    RefreshAll();
     MarkEdited();
+    RequestRefresh(kRefreshAll | kRefreshHotButtons);
     return true;
 }
 
@@ -158,14 +166,16 @@ void ToggleShowExtraImages() {
 bool UndoCommand() {
     if (!Undo()) return false;
     Doc().modified = true;
-    RefreshAll();
+    KeepSelectionInList();
+    RequestRefresh(kRefreshAll | kRefreshHotButtons);
     return true;
 }
 
 bool RedoCommand() {
     if (!Redo()) return false;
     Doc().modified = true;
-    RefreshAll();
+    KeepSelectionInList();
+    RequestRefresh(kRefreshAll | kRefreshHotButtons);
     return true;
 }
 

@@ -27,6 +27,8 @@ public:
     std::deque<std::optional<int>> numbers;
     std::vector<std::string> questions, messages, recentAdded, recentRemoved, explored, paletteNames;
     std::vector<unsigned> refreshes;
+    // Whether Undo was possible when the window state was brought up to date.
+    std::vector<bool> undoAtWindowState;
 
     Answer Ask(const char* key, MessageIcon, bool) override {
         questions.push_back(key);
@@ -40,7 +42,10 @@ public:
     void RemoveRecentFile(const std::string& path) override { recentRemoved.push_back(path); }
     void ExploreFolder(const std::string& folder) override { explored.push_back(folder); }
     void ShowPaletteName(const std::string& name) override { paletteNames.push_back(name); }
-    void Refresh(unsigned parts) override { refreshes.push_back(parts); }
+    void Refresh(unsigned parts) override {
+        refreshes.push_back(parts);
+        if (parts & kRefreshWindowState) undoAtWindowState.push_back(CanUndo());
+    }
 
     unsigned AllRefreshed() const {
         unsigned all = 0;

@@ -1,6 +1,8 @@
 // New templates and the quick tile commands: their effect on the tiles, the selection, the strip's
 // current tile, the modified flag, the history and the refresh requests.
 #include "editor/editing/TileCommands.h"
+
+#include <functional>
 #include "editor/editing/TileProperties.h"
 #include "editor/template/DocumentCreate.h"
 #include "editor/template/DocumentFlows.h"
@@ -73,6 +75,47 @@ TEST_F(TileCommands, DeleteMovesTheSelectionBack) {
     ASSERT_TRUE(DeleteTile());
     EXPECT_EQ(Doc().selected, 0);
     EXPECT_EQ(Views().stripCurrentTile, 0);
+}
+
+TEST_F(TileCommands, TheSelectionStaysOnATileWhenTheListShrinks) {
+    OpenThreeTiles();
+    Doc().selected = 0;
+    ASSERT_TRUE(DeleteTile());
+    ASSERT_TRUE(DeleteTile());
+    ASSERT_TRUE(DeleteTile());
+    EXPECT_EQ(Doc().selected, -1);  // no tile is left to be selected
+    EXPECT_EQ(Views().stripCurrentTile, -1);
+    EXPECT_FALSE(DeleteTile());
+    EXPECT_FALSE(SetTileX(24));
+
+    ASSERT_TRUE(UndoCommand());  // one tile again
+    EXPECT_EQ(Doc().selected, -1);
+    ASSERT_TRUE(AddTile());
+    ASSERT_TRUE(AddTile());
+    EXPECT_EQ(Doc().selected, 2);
+    ASSERT_TRUE(UndoCommand());  // the third tile is gone again
+    EXPECT_EQ(Doc().selected, 1);
+    EXPECT_EQ(Views().stripCurrentTile, 1);
+    ASSERT_TRUE(RedoCommand());
+    EXPECT_EQ(Doc().selected, 1);
+}
+
+TEST_F(TileCommands, EveryEditCanBeUndoneWhenTheWindowShowsIt) {
+    OpenThreeTiles();
+    Doc().tiles[1].hasExtra = true;
+    Doc().tiles[1].extraImage.assign(4, 9);
+    const std::function<bool()> edits[] = {AddTile, CloneTile, DeleteExtraImage, [] { return SwapTiles(-1, 0); },
+                                           DeleteTile};
+    for (size_t i = 0; i < std::size(edits); ++i) {
+        ResetUndo();
+        Doc().selected = 1;
+        ui.undoAtWindowState.clear();
+        ui.refreshes.clear();
+        ASSERT_TRUE(edits[i]()) << i;
+        ASSERT_FALSE(ui.undoAtWindowState.empty()) << i;
+        EXPECT_TRUE(ui.undoAtWindowState.front()) << i;
+        EXPECT_TRUE(ui.AllRefreshed() & kRefreshPanel) << i;
+    }
 }
 
 TEST_F(TileCommands, CloneOwnsItsImagesAndGetsFreshDepth) {

@@ -12,16 +12,18 @@
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: zelt_snapshot WINDOW_CLASS OUT.png [--seconds N] [--close]\n");
+        std::fprintf(stderr, "usage: zelt_snapshot WINDOW_CLASS OUT.png [--seconds N] [--delay MS] [--close]\n");
         return 2;
     }
     const std::string className = argv[1], out = argv[2];
     int seconds = 30;
+    int delay = 1000;  // let it paint
     bool close = false;
     for (int i = 3; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--close") close = true;
         else if (arg == "--seconds" && i + 1 < argc) seconds = std::atoi(argv[++i]);
+        else if (arg == "--delay" && i + 1 < argc) delay = std::atoi(argv[++i]);
     }
     HWND window = nullptr;
     for (int waited = 0; !window && waited < seconds * 10; ++waited) {
@@ -32,7 +34,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zelt_snapshot: no window of class %s\n", className.c_str());
         return 1;
     }
-    Sleep(1000);  // let it paint
+    Sleep(static_cast<DWORD>(delay));
     const zelt::ColourImage shot = zelt::CaptureClient(window);
     zelt::artgen::Image image(shot.width, shot.height);
     for (size_t i = 0; i < shot.pixels.size(); ++i) image.pixels[i] = 0xFF000000u | shot.pixels[i];

@@ -1,0 +1,81 @@
+#include "editor/app/TemplateDialogs_win.h"
+
+#include <commdlg.h>
+
+#include "editor/app/Settings.h"
+#include "editor/interchange/ImageDialogs_win.h"
+#include "editor/strings/StringTable.h"
+#include "editor/template/PathText.h"
+#include "resources/ResourceIds.h"
+
+namespace zelt {
+
+namespace {
+
+// Pairs of description and pattern, each ended by a zero, the whole list by a second zero.
+constexpr char kTemplateFilter[] =
+    "Temperate files (*.tem)\0*.tem\0"
+    "Snow files (*.sno)\0*.sno\0"
+    "Urban files (*.urb)\0*.urb\0"
+    "New urban files (*.ubn)\0*.ubn\0"
+    "Desert files (*.des)\0*.des\0"
+    "Lunar files (*.lun)\0*.lun\0"
+    "Zelt files (tem;sno;urb;ubn;des;lun)\0*.tem;*.sno;*.urb;*.ubn;*.des;*.lun\0"
+    "All files (*.*)\0*.*\0";
+
+void ReadPathSetting(const char* key) { ReadSetting(*FindSettingKey("Paths", key), g_settings); }
+void WritePathSetting(const char* key) { WriteSetting(*FindSettingKey("Paths", key), g_settings); }
+
+std::optional<std::string> RunDialog(HWND owner, bool open) {
+    ReadPathSetting(open ? "OpenFile" : "SaveFile");
+    ReadPathSetting(open ? "OpenIndex" : "SaveIndex");
+    std::string& folder = open ? g_settings.openFolder : g_settings.saveFolder;
+    int& index = open ? g_settings.openIndex : g_settings.saveIndex;
+
+    char path[kDialogPathSize] = {};
+    const std::string title = Lookup("GUI:CHOOSEFILE");
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;  // the larger record of Windows 2000 and later
+    ofn.hwndOwner = owner;
+    ofn.hInstance = GetModuleHandleA(nullptr);
+    ofn.lpstrFilter = kTemplateFilter;
+    ofn.nFilterIndex = static_cast<DWORD>(index);
+    ofn.lpstrFile = path;
+    ofn.nMaxFile = kDialogPathSize;
+    ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    ofn.lpstrTitle = title.c_str();
+    ofn.lpstrDefExt = "tem";
+    ofn.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY;
+    if (open) {
+        ofn.Flags |= OFN_FILEMUSTEXIST | OFN_ENABLETEMPLATE | OFN_ENABLEHOOK;
+        ofn.lpTemplateName = MAKEINTRESOURCEA(IDD_OPEN_PREVIEW);
+        ofn.lpfnHook = TemplatePreviewHook;
+        if (!RegisterZeltPreviewClass() || !GetOpenFileNameA(&ofn)) return std::nullopt;
+    } else {
+        ofn.Flags |= OFN_OVERWRITEPROMPT;
+        if (!GetSaveFileNameA(&ofn)) return std::nullopt;
+    }
+    index = static_cast<int>(ofn.nFilterIndex);
+    folder = FolderOf(path);
+    WritePathSetting(open ? "OpenIndex" : "SaveIndex");
+    WritePathSetting(open ? "OpenFile" : "SaveFile");
+    return FullPathOf(path);
+}
+
+}  // namespace
+
+std::optional<std::string> ChooseOpenFile(HWND owner) { return RunDialog(owner, true); }
+std::optional<std::string> ChooseSaveFile(HWND owner) { return RunDialog(owner, false); }
+
+std::string FullPathOf(const std::string& path) {
+    if (path.empty()) return path;
+    const DWORD needed = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return path;
+    std::string full(needed, '\0');
+    const DWORD written = GetFullPathNameA(path.c_str(), needed, full.data(), nullptr);
+    if (written == 0 || written >= needed) return path;
+    full.resize(written);
+    return full;
+}
+
+}  // namespace zelt

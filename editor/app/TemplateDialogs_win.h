@@ -1,0 +1,19 @@
+// The open and save dialogs for template files, with their remembered folders and filters.
+#pragma once
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace zelt {
+
+// The explorer-style open dialog with the template preview pane; the chosen path, none on Cancel.
+std::optional<std::string> ChooseOpenFile(HWND owner);
+// The save dialog with the same filters; the chosen path, none on Cancel.
+std::optional<std::string> ChooseSaveFile(HWND owner);
+
+// The full path of a path as the system resolves it against the current folder; the path itself
+// when it cannot be resolved.
+std::string FullPathOf(const std::string& path);
+
+}  // namespace zelt

@@ -1,0 +1,339 @@
+// The editor as a user runs it: Zelt_Builder.exe on a sample, its windows found by class, commands
+// sent as a menu or a hotkey would send them, its pixels and files compared with what the core makes
+// of the same template.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <filesystem>
+
+#include "editor/app/MainLayout.h"
+#include "editor/strings/StringTable.h"
+#include "editor/template/DocumentClass.h"
+#include "editor/template/DocumentFiles.h"
+#include "editor/views/DibCanvas.h"
+#include "editor/views/TemplateRender.h"
+#include "resources/CommandIds.h"
+#include "tests/support/Program_win.h"
+#include "tests/support/TestSupport.h"
+#include "tools/snapshot/Capture_win.h"
+
+using namespace zelt;
+using namespace zelt::test;
+
+namespace {
+
+constexpr DWORD kStartTime = 20000;
+
+std::string Text(const std::vector<uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+template <typename Condition>
+bool WaitFor(Condition condition, int milliseconds = 5000) {
+    for (int waited = 0; waited < milliseconds; waited += 50) {
+        if (condition()) return true;
+        Sleep(50);
+    }
+    return condition();
+}
+
+class EditorRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::string dist = HostToWindowsPath(ZELT_DIST_DIR) + "\\";
+        for (const char* file : {"Zelt_Builder.exe", "Zelt_Builder.csf", "Pictor.Dll"})
+            CopyTree(dist + file, program_.File(file));
+        CopyTree(dist + "Palettes", program_.File("Palettes"));
+        for (const char* file : {"Meadow.tem", "Ridge.sno", "Plaza.urb", "Mesa.des"})
+            CopyTree(dist + "samples\\" + file, maps_.File(file));
+        // No tip of the day: its dialog would stand in front of the window the tests look at.
+        const std::string ini = "[TipOfTheDay]\r\nShowAtStart=no\r\n";
+        WriteFile(program_.File("Zelt_Builder.ini"), std::vector<uint8_t>(ini.begin(), ini.end()));
+        ASSERT_TRUE(BuildStringTable(ReadFile(program_.File("Zelt_Builder.csf")), strings_));
+        SetDocumentProgramFolder(program_.Path());
+    }
+    void TearDown() override { ReleaseDocumentContents(); }
+
+    std::string Exe() const { return "\"" + program_.File("Zelt_Builder.exe") + "\""; }
+    std::string Map(const std::string& name) const { return maps_.File(name); }
+    std::string Lookup(const char* key) { return LookupIn(strings_, StringRunFlags{}, key); }
+
+    // Starts the editor on a template and waits for its main window; the splash screen is clicked away.
+    HWND Start(RunningProgram& editor) {
+        HWND window = editor.FindWindowOfClass("Zelt_BuilderClass", kStartTime);
+        if (!window) return nullptr;
+        if (HWND splash = editor.FindWindowOfClass("SplashScreenClass", 2000)) {
+            PostMessageA(splash, WM_LBUTTONUP, 0, 0);
+            WaitFor([&] { return !IsWindowVisible(splash); });
+        }
+        SetForegroundWindow(window);
+        return window;
+    }
+
+    static HWND Child(HWND window, const char* className) { return FindWindowExA(window, nullptr, className, nullptr); }
+    static RECT ChildRect(HWND parent, HWND child) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+    static std::string StatusText(HWND window, int part) {
+        HWND status = Child(window, STATUSCLASSNAMEA);
+        const LRESULT length = SendMessageA(status, SB_GETTEXTLENGTHA, part, 0);
+        std::string text(LOWORD(length) + 1, '\0');
+        // The text comes back through the shared buffer Wine keeps for cross-process status bars.
+        SendMessageA(status, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(LOWORD(length));
+        return text;
+    }
+    std::string PanelNumber(HWND window, int control) {
+        HWND panel = FindWindowExA(window, nullptr, "#32770", nullptr);
+        char text[64] = {};
+        GetDlgItemTextA(panel, control, text, sizeof text);
+        return text;
+    }
+    static bool MenuEnabled(HWND window, UINT command) {
+        return !(GetMenuState(GetMenu(window), command, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
+    }
+    static void Command(HWND window, UINT command) { SendMessageA(window, WM_COMMAND, command, 0); }
+
+    // A tile's cell box in picture coordinates.
+    static std::pair<int, int> CellBoxCorner(const TileRecord& tile, const TemplateBounds& bounds) {
+        const int cellW = Doc().cellW, cellH = Doc().cellH;
+        return {static_cast<int>(tile.x - cellW / 2 - bounds.minX),
+                static_cast<int>(tile.y - tile.height * cellH / 2 - bounds.minY)};
+    }
+    static std::pair<int, int> DiamondMiddle(const TileRecord& tile, const TemplateBounds& bounds) {
+        const auto [left, top] = CellBoxCorner(tile, bounds);
+        return {left + Doc().cellW / 2, top + Doc().cellH / 2};
+    }
+    // The first tile whose diamond holds the picture point, as a click chooses; -1 for none.
+    static int FirstTileAt(int px, int py, const TemplateBounds& bounds) {
+        const int cellW = Doc().cellW, cellH = Doc().cellH;
+        for (int i = 0; i < TileCount(); ++i) {
+            const auto [left, top] = CellBoxCorner(Doc().tiles[static_cast<size_t>(i)], bounds);
+            const int u = px - left, v = py - top;
+            if (v < 0 || v >= cellH) continue;
+            const int width = v < cellH / 2 ? 4 * (v + 1) : 4 * (cellH - 1 - v);
+            if (u >= (cellW - width) / 2 && u < (cellW - width) / 2 + width) return i;
+        }
+        return -1;
+    }
+
+    // The document as the editor holds it after loading path, in this process.
+    void LoadHere(const std::string& path) { ASSERT_TRUE(LoadTemplateFile(path)); }
+
+    ScratchFolder program_, maps_;
+    StringTable strings_;
+};
+
+}  // namespace
+
+TEST_F(EditorRun, OpensTheTemplateNamedOnTheCommandLine) {
+    RunningProgram editor(Exe() + " " + Map("Meadow.tem"), program_.Path());
+    ASSERT_TRUE(editor.Started());
+    HWND window = Start(editor);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(WindowText(window), Lookup("TXT_NAME") + " - [" + Map("Meadow.tem") + "]");
+    LoadHere(Map("Meadow.tem"));
+    EXPECT_EQ(StatusText(window, 1), Lookup(Doc().gameKind == kRa2Yr ? "TXT_SHORTRA2YR" : "TXT_SHORTTSFS"));
+
+    // A document is open: saving works, undo has nothing to undo, tools of later releases are grey.
+    EXPECT_TRUE(MenuEnabled(window, IDM_SAVE));
+    EXPECT_TRUE(MenuEnabled(window, IDM_ADD_TILE));
+    EXPECT_FALSE(MenuEnabled(window, IDM_UNDO));
+    EXPECT_FALSE(MenuEnabled(window, IDM_FULL_SCREEN));
+    EXPECT_FALSE(MenuEnabled(window, IDM_EXPORT_TILES));
+
+    // The children where the layout puts them.
+    RECT client{};
+    GetClientRect(window, &client);
+    HWND toolbar = Child(window, TOOLBARCLASSNAMEA);
+    HWND status = Child(window, STATUSCLASSNAMEA);
+    RECT toolbarClient{}, statusClient{};
+    GetClientRect(toolbar, &toolbarClient);
+    GetClientRect(status, &statusClient);
+    const DockedLayout layout =
+        ComputeDockedLayout(client.right, client.bottom, toolbarClient.bottom, statusClient.bottom, true);
+    const RECT view = ChildRect(window, Child(window, "MainViewClass"));
+    EXPECT_EQ(view.left, layout.view.x);
+    EXPECT_EQ(view.top, layout.view.y);
+    EXPECT_EQ(view.right - view.left, layout.view.width);
+    EXPECT_EQ(view.bottom - view.top, layout.view.height);
+    const RECT strip = ChildRect(window, Child(window, "StripSelectClass"));
+    EXPECT_EQ(strip.top, layout.strip.y);
+    EXPECT_EQ(strip.bottom - strip.top, kStripHeight);
+
+    // Undo becomes possible with the first edit, and the close question comes before the window goes.
+    Command(window, IDM_ADD_TILE);
+    EXPECT_TRUE(MenuEnabled(window, IDM_UNDO));
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    HWND question = editor.FindWindowOfClass("#32770", kStartTime);
+    ASSERT_TRUE(question);
+    EXPECT_EQ(WindowText(question), Lookup("TXT_NAME"));
+    PostMessageA(question, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(question); }));
+    EXPECT_EQ(editor.WaitForExit(500), STILL_ACTIVE);
+    EXPECT_TRUE(IsWindow(window));
+
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    question = editor.FindWindowOfClass("#32770", kStartTime);
+    ASSERT_TRUE(question);
+    PostMessageA(question, WM_COMMAND, IDNO, 0);
+    EXPECT_EQ(editor.WaitForExit(10000), 0u);
+    // Not saved: the file is as it was.
+    EXPECT_EQ(ReadFile(Map("Meadow.tem")), ReadFile(HostToWindowsPath(ZELT_DIST_DIR) + "\\samples\\Meadow.tem"));
+
+    // At exit the settings and the hotkeys were written.
+    const std::string ini = Text(ReadFile(program_.File("Zelt_Builder.ini")));
+    EXPECT_NE(ini.find("WindowPos="), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Recent0=" + Map("Meadow.tem")), std::string::npos) << ini;
+    EXPECT_NE(ini.find("DisableVisualStyles=no"), std::string::npos) << ini;
+    const std::vector<uint8_t> environment = ReadFile(program_.File("Environment.dat"));
+    ASSERT_GE(environment.size(), 12u);
+    EXPECT_EQ(Text({environment.begin(), environment.begin() + 4}), "1VNE");
+}
+
+TEST_F(EditorRun, TheViewShowsTheTemplateAndAClickSelectsATile) {
+    RunningProgram editor(Exe() + " " + Map("Mesa.des"), program_.Path());
+    HWND window = Start(editor);
+    ASSERT_TRUE(window);
+    LoadHere(Map("Mesa.des"));
+    HWND viewWindow = Child(window, "MainViewClass");
+    ASSERT_TRUE(viewWindow);
+
+    TemplateBounds bounds;
+    ASSERT_TRUE(ComputeTemplateBounds(bounds));
+    const int w = static_cast<int>(bounds.Width()), h = static_cast<int>(bounds.Height());
+    DibCanvas expected;
+    ASSERT_TRUE(expected.Create(w, h));
+    expected.Clear(0xFFFFFF);
+    ASSERT_TRUE(RenderTemplate(expected, 0, 0, true));
+
+    RECT viewClient{};
+    GetClientRect(viewWindow, &viewClient);
+    const int offX = static_cast<int>((viewClient.right - w * 1.0) * 0.5);
+    const int offY = static_cast<int>((viewClient.bottom - h * 1.0) * 0.5);
+    POINT origin{0, 0};
+    ClientToScreen(viewWindow, &origin);
+    POINT mainOrigin{0, 0};
+    ClientToScreen(window, &mainOrigin);
+    const int left = origin.x - mainOrigin.x, top = origin.y - mainOrigin.y;
+
+    // The label of the transparent colour stands over the top-left corner; below it every pixel of
+    // the picture is on screen.
+    int compared = 0, wrong = 0;
+    WaitFor([&] {
+        const ColourImage screen = CaptureClient(window);
+        compared = wrong = 0;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const int sx = left + offX + x, sy = top + offY + y;
+                if (offY + y < 25 || offX + x < 0 || offY + y < 0 || offX + x >= viewClient.right ||
+                    offY + y >= viewClient.bottom)
+                    continue;
+                ++compared;
+                wrong += screen.GetPixel(sx, sy) != expected.GetPixel(x, y);
+            }
+        }
+        return compared > 1000 && wrong == 0;
+    });
+    EXPECT_GT(compared, 1000);
+    EXPECT_EQ(wrong, 0) << "of " << compared;
+
+    // A click in the middle of a tile's diamond selects the first tile drawn there; the panel shows
+    // its position. The tile looked for is the last one that is first at its own middle.
+    int target = -1, cx = 0, cy = 0;
+    for (int k = TileCount() - 1; k >= 0 && target < 0; --k) {
+        const auto [x, y] = DiamondMiddle(Doc().tiles[static_cast<size_t>(k)], bounds);
+        if (FirstTileAt(x, y, bounds) == k) {
+            target = k;
+            cx = offX + x;
+            cy = offY + y;
+        }
+    }
+    ASSERT_GT(target, 0);
+    const TileRecord& tile = Doc().tiles[static_cast<size_t>(target)];
+    SendMessageA(viewWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cx, cy));
+    SendMessageA(viewWindow, WM_LBUTTONUP, 0, MAKELPARAM(cx, cy));
+    EXPECT_EQ(PanelNumber(window, 1000), std::to_string(tile.x * 2 / Doc().cellW));
+    EXPECT_EQ(PanelNumber(window, 1001), std::to_string(tile.y * 2 / Doc().cellH));
+
+    // The clipboard gets the picture without frame and marker.
+    Command(window, IDM_COPY_TO_CLIPBOARD);
+    DibCanvas plain;
+    ASSERT_TRUE(plain.Create(w, h));
+    plain.Clear(0xFFFFFF);
+    ASSERT_TRUE(RenderTemplate(plain, 0, 0, false));
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    ASSERT_TRUE(bitmap);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
+    HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, bitmap, 0, h, pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    CloseClipboard();
+    ASSERT_EQ(rows, h);
+    int different = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) different += (pixels[static_cast<size_t>(y) * w + x] & 0xFFFFFF) != plain.GetPixel(x, y);
+    EXPECT_EQ(different, 0);
+
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.WaitForExit(10000), 0u);
+}
+
+TEST_F(EditorRun, SaveWritesWhatResavingWrites) {
+    RunningProgram editor(Exe() + " " + Map("Ridge.sno"), program_.Path());
+    HWND window = Start(editor);
+    ASSERT_TRUE(window);
+    // An edit and its undo: the tiles are as loaded, but the document counts as changed.
+    Command(window, IDM_ADD_TILE);
+    Command(window, IDM_UNDO);
+    EXPECT_TRUE(MenuEnabled(window, IDM_REDO));
+    // Ctrl+S through the hotkeys.
+    SetForegroundWindow(window);
+    INPUT keys[4] = {};
+    for (INPUT& key : keys) key.type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = VK_CONTROL;
+    keys[1].ki.wVk = 'S';
+    keys[2].ki.wVk = 'S';
+    keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
+    keys[3].ki.wVk = VK_CONTROL;
+    keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    const auto before = std::filesystem::last_write_time(Map("Ridge.sno"));
+    SendInput(4, keys, sizeof(INPUT));
+    if (!WaitFor([&] { return std::filesystem::last_write_time(Map("Ridge.sno")) != before; }, 3000))
+        Command(window, IDM_SAVE);  // the keys did not reach the window: the command itself
+
+    LoadHere(HostToWindowsPath(ZELT_DIST_DIR) + "\\samples\\Ridge.sno");
+    ASSERT_TRUE(SaveTemplateFile(program_.File("resaved.sno")));
+    EXPECT_EQ(ReadFile(Map("Ridge.sno")), ReadFile(program_.File("resaved.sno")));
+
+    // Nothing changed since the save: closing asks nothing.
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.WaitForExit(10000), 0u);
+}
+
+TEST_F(EditorRun, YesToTheCloseQuestionSavesAndNoThemeIsKept) {
+    RunningProgram editor(Exe() + " -NOTHEME " + Map("Plaza.urb"), program_.Path());
+    HWND window = Start(editor);
+    ASSERT_TRUE(window);
+    Command(window, IDM_DELETE_TILE);
+    PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
+    HWND question = editor.FindWindowOfClass("#32770", kStartTime);
+    ASSERT_TRUE(question);
+    PostMessageA(question, WM_COMMAND, IDYES, 0);
+    EXPECT_EQ(editor.WaitForExit(10000), 0u);
+    LoadHere(Map("Plaza.urb"));
+    std::vector<TileRecord> saved = Doc().tiles;
+    LoadHere(HostToWindowsPath(ZELT_DIST_DIR) + "\\samples\\Plaza.urb");
+    EXPECT_EQ(saved.size() + 1, Doc().tiles.size());
+    EXPECT_NE(Text(ReadFile(program_.File("Zelt_Builder.ini"))).find("DisableVisualStyles=yes"), std::string::npos);
+}
