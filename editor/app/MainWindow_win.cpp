@@ -400,6 +400,8 @@ HWND CreateMainWindow(HINSTANCE instance) {
 void RestorePlacementAndRecentFiles() {
     HWND window = Shell().main;
     LoadWindowSettings();
+    // An entry written by hand may be relative; the list holds full paths only.
+    for (std::string& path : g_settings.recentFiles) path = FullPathOf(path);
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     GetWindowPlacement(window, &placement);

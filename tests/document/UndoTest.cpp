@@ -82,12 +82,13 @@ TEST_F(UndoHistoryTest, UndoAfterSaveMakesTheDocumentModifiedSoClosingAsks) {
     EXPECT_EQ(Doc().tiles[0].y, 0);
 }
 
-TEST_F(UndoHistoryTest, SelectionPastTheListAfterUndoIsNoTile) {
+TEST_F(UndoHistoryTest, SelectionPastTheListAfterUndoMovesToTheLastTile) {
     OpenThreeTiles();
     ASSERT_TRUE(AddTile());
     ASSERT_TRUE(UndoCommand());
-    EXPECT_EQ(Doc().selected, 3);  // undo leaves the selection alone
-    EXPECT_FALSE(SetTileX(5));
+    EXPECT_EQ(Doc().selected, 2);
+    EXPECT_TRUE(SetTileX(5));
+    EXPECT_EQ(Doc().tiles[2].x, 5);
     EXPECT_TRUE(NextTile());
     EXPECT_EQ(Doc().selected, 0);
 }
