@@ -13,6 +13,7 @@
 #include "editor/app/MainLayout.h"
 #include "editor/app/Message_win.h"
 #include "editor/app/ProgramFolder.h"
+#include "editor/app/RecentFiles.h"
 #include "editor/app/Settings.h"
 #include "editor/app/ShellWindows_win.h"
 #include "editor/app/TemplateDialogs_win.h"
@@ -302,13 +303,6 @@ void OnDropFiles(HDROP drop) {
     OpenTemplate(full, OpenRoute::DroppedFile);
 }
 
-void OpenRecentFile(size_t index) {
-    if (index >= g_settings.recentFiles.size()) return;
-    // A copy: a save-as inside the close question adds to the list and may move this entry.
-    const std::string path = g_settings.recentFiles[index];
-    OpenTemplate(path, OpenRoute::RecentFiles);
-}
-
 void OpenCommand() {
     const std::optional<std::string> path = ChooseOpenFile(Shell().main);
     if (!path) return;
@@ -507,14 +501,7 @@ void AddRecentPath(const std::string& path) {
 }
 
 void RemoveRecentPath(const std::string& path) {
-    std::vector<std::string>& list = g_settings.recentFiles;
-    // Of equal entries the newest goes: it is the one the menu shows first.
-    for (size_t i = list.size(); i-- > 0;) {
-        if (list[i] == path) {
-            RemoveRecentFile(g_settings, i);
-            break;
-        }
-    }
+    RemoveRecentPath(g_settings, path);
     BuildRecentMenu();
 }
 

@@ -185,4 +185,14 @@ void RemoveRecentFile(EditorSettings& settings, size_t index) {
     if (index < settings.recentFiles.size()) settings.recentFiles.erase(settings.recentFiles.begin() + index);
 }
 
+void RemoveRecentPath(EditorSettings& settings, const std::string& path) {
+    const std::vector<std::string>& list = settings.recentFiles;
+    for (size_t i = list.size(); i-- > 0;) {
+        if (list[i] == path) {
+            RemoveRecentFile(settings, i);
+            return;
+        }
+    }
+}
+
 }  // namespace zelt

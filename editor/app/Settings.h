@@ -103,5 +103,7 @@ void SaveSettings();
 void AddRecentFile(EditorSettings& settings, const std::string& path);
 void TrimRecentFiles(EditorSettings& settings);
 void RemoveRecentFile(EditorSettings& settings, size_t index);
+// Takes out the newest entry equal to path (the one the menu shows first); nothing when none is.
+void RemoveRecentPath(EditorSettings& settings, const std::string& path);
 
 }  // namespace zelt

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/app/Settings.h"
 #include "editor/editing/ViewFlags.h"
 #include "editor/template/DocumentClass.h"
 #include "editor/template/DocumentFiles.h"
@@ -38,8 +39,18 @@ public:
     std::optional<int> AskNumber(const char* key) override { return Next(numbers, {}, key); }
     void ShowMessage(const char* key, MessageIcon) override { messages.push_back(key); }
     std::string Text(const char* key) override { return key; }
-    void AddRecentFile(const std::string& path) override { recentAdded.push_back(path); }
-    void RemoveRecentFile(const std::string& path) override { recentRemoved.push_back(path); }
+    void AddRecentFile(const std::string& path) override {
+        recentAdded.push_back(path);
+        if (!recentList) return;
+        zelt::AddRecentFile(*recentList, path);
+        TrimRecentFiles(*recentList);
+    }
+    void RemoveRecentFile(const std::string& path) override {
+        recentRemoved.push_back(path);
+        if (recentList) RemoveRecentPath(*recentList, path);
+    }
+    // When set, the recent-files list kept as the editor keeps it.
+    EditorSettings* recentList = nullptr;
     void ExploreFolder(const std::string& folder) override { explored.push_back(folder); }
     void ShowPaletteName(const std::string& name) override { paletteNames.push_back(name); }
     void Refresh(unsigned parts) override {
