@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "editor/app/ComApartment_win.h"
 #include "editor/app/CommandLine.h"
 #include "editor/app/CrashReport_win.h"
 #include "editor/app/Message_win.h"
@@ -74,6 +75,7 @@ bool StartEditor(const std::string& programFolder, const RunFlags& flags) {
 
 int RunProgram(HINSTANCE instance, const char* commandLine) {
     InstallCrashHandler();
+    const ComApartment apartment;  // for the shell's verbs and file operations, viewer and editor alike
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     const std::string programFolder = ProgramFolder();
