@@ -79,7 +79,8 @@ std::string MakeAbsolutePath(std::string_view path, std::string_view currentFold
         root = current.root;
         if (!own.fromRoot) AddNames(names, current.rest);
     } else if (!own.fromRoot && EqualsNoCase(own.root, current.root)) {
-        AddNames(names, current.rest);  // "D:name" while the current folder is on drive D
+        root = current.root;  // "D:name" while the current folder is on drive D
+        AddNames(names, current.rest);
     }
     AddNames(names, own.rest);
     std::string result = root;

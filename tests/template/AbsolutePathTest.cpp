@@ -11,7 +11,7 @@ TEST(MakeAbsolutePath, RelativePathsStartFromTheCurrentFolder) {
     EXPECT_EQ(MakeAbsolutePath(".\\a/b\\..\\foo.tem", here), "C:\\Maps\\Snow\\a\\foo.tem");
     EXPECT_EQ(MakeAbsolutePath("..\\..\\..\\..\\foo.tem", here), "C:\\foo.tem");
     EXPECT_EQ(MakeAbsolutePath("My Maps\\a b.sno", here), "C:\\Maps\\Snow\\My Maps\\a b.sno");
-    EXPECT_EQ(MakeAbsolutePath("..", here), "C:\\Maps\\");
+    EXPECT_EQ(MakeAbsolutePath("..", here), "C:\\Maps");
     EXPECT_EQ(MakeAbsolutePath("sub\\", here), "C:\\Maps\\Snow\\sub\\");
     EXPECT_EQ(MakeAbsolutePath("", here), "");
 }
