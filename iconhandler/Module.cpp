@@ -36,6 +36,20 @@ const std::string& ModuleFileName() {
 const std::string& ModuleFolder() {
     return g_folder;
 }
+std::wstring ModuleFileNameWide() {
+    // A name that does not fit is cut short (and on older systems left unterminated): ask again with
+    // room to spare, up to the longest path there is.
+    for (DWORD size = MAX_PATH; size < 65536; size *= 2) {
+        std::wstring name(size, L'\0');
+        const DWORD length = GetModuleFileNameW(g_instance, name.data(), size);
+        if (length == 0) return {};
+        if (length < size) {
+            name.resize(length);
+            return name;
+        }
+    }
+    return {};
+}
 void AddObject() {
     ++g_objects;
 }

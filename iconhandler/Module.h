@@ -16,6 +16,9 @@ HINSTANCE ModuleInstance();
 // The library's full file name, and its folder ending in '\'.
 const std::string& ModuleFileName();
 const std::string& ModuleFolder();
+// The library's full file name in UTF-16, whatever its length and characters; empty when it cannot
+// be had. This is the name the class is registered with.
+std::wstring ModuleFileNameWide();
 
 void AddObject();
 void RemoveObject();

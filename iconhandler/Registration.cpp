@@ -16,6 +16,9 @@ namespace {
 constexpr char kDescription[] = "C&C Zelt File";
 constexpr char kOwnProgId[] = "ZeltFileType";
 constexpr char kIconHandlerKey[] = "\\ShellEX\\IconHandler";
+constexpr char kOwnDefaultIconKey[] = "ZeltFileType\\DefaultIcon";
+// The shell asks a ProgID's icon handler for each file only when its default icon is "%1".
+constexpr char kPerFileIcon[] = "%1";
 constexpr char kApprovedKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
 constexpr const char* kExtensions[] = {".TEM", ".SNO", ".URB", ".UBN", ".LUN", ".DES"};
 
@@ -34,18 +37,30 @@ bool SetString(HKEY key, const char* name, const std::string& value) {
                           static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
+// The default value in UTF-16, so a path of any characters is written as it is.
+bool SetWideString(HKEY key, const std::wstring& value) {
+    return RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
 // The key's default value when it is a non-empty string of at most 255 bytes.
-bool ReadProgId(HKEY key, std::string& progId) {
-    char text[256] = {};
+bool ReadDefaultString(HKEY key, std::string& text) {
+    char buffer[256] = {};
     DWORD type = 0;
-    DWORD size = sizeof(text) - 1;
-    if (RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) !=
+    DWORD size = sizeof(buffer) - 1;
+    if (RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
             ERROR_SUCCESS ||
         type != REG_SZ) {
         return false;
     }
-    progId.assign(text, strnlen(text, size));
-    return !progId.empty();
+    text.assign(buffer, strnlen(buffer, size));
+    return !text.empty();
+}
+
+// Creates (or opens) root\path and sets its default value.
+bool WriteDefault(HKEY root, const std::string& path, const std::string& value) {
+    UniqueKey key;
+    return CreateKey(root, path, key) && SetString(key.Get(), nullptr, value);
 }
 
 HRESULT RegisterExtension(const char* extension) {
@@ -57,16 +72,20 @@ HRESULT RegisterExtension(const char* extension) {
     }
     // An extension that already names a ProgID (the editor's or another program's) keeps it.
     std::string progId;
-    if (disposition != REG_OPENED_EXISTING_KEY || !ReadProgId(key.Get(), progId)) {
+    if (disposition != REG_OPENED_EXISTING_KEY || !ReadDefaultString(key.Get(), progId)) {
         progId = kOwnProgId;
-        SetString(key.Get(), nullptr, progId);
+        if (!SetString(key.Get(), nullptr, progId)) {
+            ShowError("Can't access registry (EXT)!");
+            return E_FAIL;
+        }
     }
-    UniqueKey handler;
-    if (!CreateKey(HKEY_CLASSES_ROOT, progId + kIconHandlerKey, handler)) {
+    // Another program's ProgID keeps its own default icon; only ours is switched to per-file icons.
+    const bool ours = lstrcmpiA(progId.c_str(), kOwnProgId) == 0;
+    if (!WriteDefault(HKEY_CLASSES_ROOT, progId + kIconHandlerKey, kIconHandlerClsidText) ||
+        (ours && !WriteDefault(HKEY_CLASSES_ROOT, kOwnDefaultIconKey, kPerFileIcon))) {
         ShowError("Can't access registry (EXT)!");
         return E_FAIL;
     }
-    SetString(handler.Get(), nullptr, kIconHandlerClsidText);
     return S_OK;
 }
 
@@ -76,22 +95,85 @@ void UnregisterExtension(const char* extension) {
     UniqueKey key;
     std::string progId;
     if (RegOpenKeyExA(HKEY_CLASSES_ROOT, extension, 0, KEY_READ, key.Out()) != ERROR_SUCCESS ||
-        !ReadProgId(key.Get(), progId)) {
+        !ReadDefaultString(key.Get(), progId)) {
         return;
     }
     const std::string path = progId + kIconHandlerKey;
     UniqueKey handler;
     std::string clsid;
     if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, handler.Out()) != ERROR_SUCCESS ||
-        !ReadProgId(handler.Get(), clsid) || lstrcmpiA(clsid.c_str(), kIconHandlerClsidText) != 0) {
+        !ReadDefaultString(handler.Get(), clsid) || lstrcmpiA(clsid.c_str(), kIconHandlerClsidText) != 0) {
         return;
     }
     handler.Reset();
     RegDeleteTreeA(HKEY_CLASSES_ROOT, path.c_str());
 }
 
+// Our ProgID's per-file default icon goes with the handler; one set to anything else since stays.
+void RemoveOwnDefaultIcon() {
+    UniqueKey key;
+    std::string icon;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kOwnDefaultIconKey, 0, KEY_READ, key.Out()) != ERROR_SUCCESS ||
+        !ReadDefaultString(key.Get(), icon) || icon != kPerFileIcon) {
+        return;
+    }
+    key.Reset();
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, kOwnDefaultIconKey);
+}
+
 void NotifyShell() {
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSHNOWAIT, nullptr, nullptr);
+}
+
+HRESULT RegisterServer() {
+    // Without its own path the class would point nowhere; nothing is written then.
+    const std::wstring module = ModuleFileNameWide();
+    if (module.empty()) {
+        ShowError("Can't access registry(InProcServer32)!");
+        return E_FAIL;
+    }
+    const std::string clsidPath = std::string("CLSID\\") + kIconHandlerClsidText;
+    UniqueKey clsid;
+    if (!CreateKey(HKEY_CLASSES_ROOT, clsidPath, clsid) || !SetString(clsid.Get(), nullptr, kDescription)) {
+        ShowError("Can't access registry (CLSID)!");
+        return E_FAIL;
+    }
+    UniqueKey server;
+    if (!CreateKey(clsid.Get(), "InProcServer32", server) || !SetWideString(server.Get(), module) ||
+        !SetString(server.Get(), "ThreadingModel", "Apartment")) {
+        ShowError("Can't access registry(InProcServer32)!");
+        return E_FAIL;
+    }
+
+    // A failed extension is reported and the others are still registered, but the whole fails.
+    HRESULT result = S_OK;
+    for (const char* extension : kExtensions) {
+        if (FAILED(RegisterExtension(extension))) result = E_FAIL;
+    }
+
+    UniqueKey approved;
+    if (!CreateKey(HKEY_LOCAL_MACHINE, kApprovedKey, approved) ||
+        !SetString(approved.Get(), kIconHandlerClsidText, kDescription)) {
+        ShowError("Can't access registry (SEA)!");
+        return E_FAIL;
+    }
+    return result;
+}
+
+HRESULT UnregisterServer() {
+    const std::string clsidPath = std::string("CLSID\\") + kIconHandlerClsidText;
+    if (RegDeleteTreeA(HKEY_CLASSES_ROOT, clsidPath.c_str()) != ERROR_SUCCESS) return E_FAIL;
+
+    for (const char* extension : kExtensions) UnregisterExtension(extension);
+    RemoveOwnDefaultIcon();
+
+    UniqueKey approved;
+    if (!CreateKey(HKEY_LOCAL_MACHINE, kApprovedKey, approved)) {
+        ShowError("Can't access registry (SEA)!");
+        return E_FAIL;
+    }
+    RegDeleteValueA(approved.Get(), kIconHandlerClsidText);
+    return S_OK;
 }
 
 }  // namespace
@@ -100,48 +182,15 @@ void NotifyShell() {
 
 using namespace zelt::icon;
 
+// Explorer keeps the associations it knows until told they changed, whatever the outcome.
 STDAPI DllRegisterServer() {
-    const std::string clsidPath = std::string("CLSID\\") + kIconHandlerClsidText;
-    UniqueKey clsid;
-    if (!CreateKey(HKEY_CLASSES_ROOT, clsidPath, clsid)) {
-        ShowError("Can't access registry (CLSID)!");
-        return E_FAIL;
-    }
-    SetString(clsid.Get(), nullptr, kDescription);
-
-    UniqueKey server;
-    if (!CreateKey(clsid.Get(), "InProcServer32", server)) {
-        ShowError("Can't access registry(InProcServer32)!");
-        return E_FAIL;
-    }
-    SetString(server.Get(), nullptr, ModuleFileName());
-    SetString(server.Get(), "ThreadingModel", "Apartment");
-
-    // A failed extension is reported and skipped; the others are still registered.
-    for (const char* extension : kExtensions) RegisterExtension(extension);
-
-    UniqueKey approved;
-    if (!CreateKey(HKEY_LOCAL_MACHINE, kApprovedKey, approved)) {
-        ShowError("Can't access registry (SEA)!");
-        return E_FAIL;
-    }
-    SetString(approved.Get(), kIconHandlerClsidText, kDescription);
+    const HRESULT result = RegisterServer();
     NotifyShell();
-    return S_OK;
+    return result;
 }
 
 STDAPI DllUnregisterServer() {
-    const std::string clsidPath = std::string("CLSID\\") + kIconHandlerClsidText;
-    if (RegDeleteTreeA(HKEY_CLASSES_ROOT, clsidPath.c_str()) != ERROR_SUCCESS) return E_FAIL;
-
-    for (const char* extension : kExtensions) UnregisterExtension(extension);
-
-    UniqueKey approved;
-    if (!CreateKey(HKEY_LOCAL_MACHINE, kApprovedKey, approved)) {
-        ShowError("Can't access registry (SEA)!");
-        return E_FAIL;
-    }
-    RegDeleteValueA(approved.Get(), kIconHandlerClsidText);
+    const HRESULT result = UnregisterServer();
     NotifyShell();
-    return S_OK;
+    return result;
 }

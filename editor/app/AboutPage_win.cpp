@@ -151,10 +151,15 @@ struct AboutTemplate {
 }  // namespace
 
 void ShowAboutPage(HWND owner, const char* pageName) {
+    // Nests in the thread's single-threaded apartment (S_FALSE) or makes one of its own.
     const HRESULT ole = OleInitialize(nullptr);
     AboutDialog about;
     about.address = "res://" + ProgramPath() + "//" + pageName;
-    about.atl = LoadLibraryA("atl.dll");
+    // The browser host's library is loaded once and kept to the end of the process: the thread's
+    // apartment may outlive this page, and OLE can release objects whose code lives in the library
+    // until it is uninitialised.
+    static const HMODULE atl = LoadLibraryA("atl.dll");
+    about.atl = atl;
     BrowserEvents sink;
     about.sink = &sink;
     AboutTemplate dialog{};
@@ -165,7 +170,6 @@ void ShowAboutPage(HWND owner, const char* pageName) {
     DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &dialog.header, owner, AboutProc,
                             reinterpret_cast<LPARAM>(&about));
     SetMessageOwner(previousOwner);
-    if (about.atl) FreeLibrary(about.atl);
     if (SUCCEEDED(ole)) OleUninitialize();
 }
 

@@ -19,6 +19,12 @@ char g_reportPath[MAX_PATH] = {};
 HWND g_owner = nullptr;
 // The thread writing the report, 0 while none is.
 volatile LONG g_handlingThread = 0;
+// Set once the crash dialog is up: from then on the user, not a lock, decides when it ends.
+volatile LONG g_dialogShown = 0;
+// How long a thread whose stack overflowed waits for its helper to bring the dialog up. The helper
+// can block for good on a loader or heap lock the faulting thread holds; the process then ends
+// without the dialog rather than hang.
+constexpr DWORD kHelperTimeLimit = 30000;
 
 CrashInfo InfoFrom(const EXCEPTION_POINTERS& exception) {
     const EXCEPTION_RECORD& record = *exception.ExceptionRecord;
@@ -103,13 +109,27 @@ DWORD WINAPI ReportOnFreshStack(void* exception) {
 
 INT_PTR CALLBACK CrashDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG: return TRUE;
+    case WM_INITDIALOG: InterlockedExchange(&g_dialogShown, 1); return TRUE;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) EndDialog(dialog, LOWORD(wParam));
         return TRUE;
     case WM_CLOSE: EndDialog(dialog, IDCANCEL); return TRUE;
     }
     return FALSE;
+}
+
+// Waits for the helper to finish, but only kHelperTimeLimit for its dialog to come up; false when
+// that time ran out.
+bool WaitForHelper(HANDLE thread) {
+    constexpr DWORD kStep = 100;
+    for (DWORD waited = 0; waited < kHelperTimeLimit; waited += kStep) {
+        if (WaitForSingleObject(thread, kStep) != WAIT_TIMEOUT) return true;
+        if (g_dialogShown) {
+            WaitForSingleObject(thread, INFINITE);
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -141,7 +161,11 @@ LONG WINAPI CrashHandler(EXCEPTION_POINTERS* exception) {
     if (exception->ExceptionRecord->ExceptionCode == EXCEPTION_STACK_OVERFLOW) {
         HANDLE thread = CreateThread(nullptr, 0, ReportOnFreshStack, exception, 0, nullptr);
         if (thread) {
-            WaitForSingleObject(thread, INFINITE);
+            // A helper stuck on a lock would also stop the normal ending, which runs the libraries'
+            // detach code; the process ends at once, with the exit code a report would give.
+            if (!WaitForHelper(thread)) {
+                TerminateProcess(GetCurrentProcess(), exception->ExceptionRecord->ExceptionCode);
+            }
             CloseHandle(thread);
             return EXCEPTION_EXECUTE_HANDLER;
         }

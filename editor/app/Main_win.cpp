@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "editor/app/ComApartment_win.h"
 #include "editor/app/CommandLine.h"
 #include "editor/app/CrashReport_win.h"
 #include "editor/app/Hotkeys_win.h"
@@ -171,6 +172,7 @@ int RunEditor(HINSTANCE instance, const std::string& programFolder, const RunFla
 
 int RunProgram(HINSTANCE instance, const char* commandLine) {
     InstallCrashHandler();
+    const ComApartment apartment;  // for the shell's verbs and file operations, viewer and editor alike
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     const std::string programFolder = ProgramFolder();

@@ -178,8 +178,9 @@ std::vector<std::pair<std::string, std::string>> FileTypeEntries(const std::stri
     std::vector<std::pair<std::string, std::string>> entries;
     for (const char* ext : kRegisteredExtensions) entries.emplace_back(ext, "ZeltFileType");
     entries.emplace_back("ZeltFileType\\Shell\\Open", "Open");
-    // The placeholder is quoted so that paths with blanks arrive as one argument.
-    entries.emplace_back("ZeltFileType\\Shell\\Open\\command", programPath + " -PREVIEW \"%1\"");
+    // Both paths are quoted: an unquoted C:\Program Files\... could start C:\Program.exe, and a
+    // file path with blanks must arrive as one argument.
+    entries.emplace_back("ZeltFileType\\Shell\\Open\\command", "\"" + programPath + "\" -PREVIEW \"%1\"");
     return entries;
 }
 

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
 
@@ -14,6 +15,7 @@
 #include "editor/app/SettingsValues.h"
 #include "editor/app/WinHandles.h"
 #include "editor/strings/StringTable.h"
+#include "editor/template/AbsolutePath_win.h"
 #include "editor/template/FileBytes.h"
 #include "editor/template/GameInstall_win.h"
 #include "editor/template/PathText.h"
@@ -380,16 +382,24 @@ void WriteViewerSettings(const std::string& iniPath, const ViewerSettings& s) {
 }
 
 bool RegisterFileTypes() {
+    bool written = true;
     for (const auto& [key, value] : FileTypeEntries(ProgramPath())) {
         HKEY raw = nullptr;
         if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                            nullptr, &raw, nullptr) != ERROR_SUCCESS)
-            return false;
+                            nullptr, &raw, nullptr) != ERROR_SUCCESS) {
+            written = false;
+            break;
+        }
         UniqueKey owned(raw);
-        RegSetValueExA(raw, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>(value.size() + 1));
+        if (RegSetValueExA(raw, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                           static_cast<DWORD>(value.size() + 1)) != ERROR_SUCCESS) {
+            written = false;
+            break;
+        }
     }
-    return true;
+    // Explorer keeps the old association until told, even after a partial change.
+    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+    return written;
 }
 
 int RunViewer(HINSTANCE instance, const std::string& path) {
@@ -406,14 +416,16 @@ int RunViewer(HINSTANCE instance, const std::string& path) {
         FreeStringTable();
         return 0;
     }
-    if (!PathExists(path)) {
+    // The title shows the full path, and the shell's delete only recycles a fully qualified one.
+    const std::string fullPath = AbsolutePath(path);
+    if (!PathExists(fullPath)) {
         ShowMessageKey(MB_ICONERROR, "ERROR:INALIDEFILENAME");
         FreeStringTable();
         return 0;
     }
     const std::string iniPath = ViewerIniPath();
     v.settings = ReadViewerSettings(iniPath);
-    v.state.currentPath = path;
+    v.state.currentPath = fullPath;
 
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;

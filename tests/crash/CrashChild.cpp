@@ -31,5 +31,14 @@ int main(int argc, char** argv) {
     if (std::strcmp(mode, "write-null") == 0) *g_null = 1;
     if (std::strcmp(mode, "unknown") == 0) RaiseException(0xE06D7363, 0, 0, nullptr);
     if (std::strcmp(mode, "overflow") == 0) g_sink = Recurse(0);
+    if (std::strcmp(mode, "overflow-loader-locked") == 0) {
+        // A new thread cannot start while the loader lock is held: the handler's helper never runs.
+        using LockFn = LONG(NTAPI*)(ULONG, ULONG*, ULONG_PTR*);
+        auto lock = reinterpret_cast<LockFn>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "LdrLockLoaderLock")));
+        ULONG_PTR cookie = 0;
+        if (lock && lock(0, nullptr, &cookie) == 0) g_sink = Recurse(0);
+        return 2;
+    }
     return 0;
 }

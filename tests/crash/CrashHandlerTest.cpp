@@ -239,6 +239,17 @@ TEST(CrashHandler, StackOverflow) {
     ExpectRealContext(lines);
 }
 
+// The overflowed thread holds the loader lock, so the helper thread that would write the report never
+// starts; after its time limit the handler ends the process instead of waiting for good.
+TEST(CrashHandler, StackOverflowWhoseHelperCannotStartStillEnds) {
+    test::ScratchFolder folder;
+    const DWORD start = GetTickCount();
+    const ChildRun run = RunChild(folder, "overflow-loader-locked");
+    EXPECT_FALSE(run.dialogShown);
+    EXPECT_EQ(run.exitCode, 0xC00000FDu);
+    EXPECT_GE(GetTickCount() - start, 25000u) << "ended before the helper's time limit";
+}
+
 TEST(CrashHandler, ReplacesAnEarlierReportAndStillShowsTheDialogWhenItCannotWrite) {
     test::ScratchFolder replaced;
     test::WriteFile(replaced.File("Except.txt"), std::vector<uint8_t>(20000, 'x'));

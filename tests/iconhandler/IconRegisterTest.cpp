@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 
 #include "tests/iconhandler/ComTestSupport.h"
 
@@ -70,6 +72,7 @@ TEST_F(RedirectedRegistry, FreshRegistrationWritesEveryKey) {
     EXPECT_EQ(ValueOf(classes, kClsidKey + "\\InProcServer32", "ThreadingModel"), "Apartment");
     for (const char* ext : kExtensions) EXPECT_EQ(ValueOf(classes, ext), "ZeltFileType") << ext;
     EXPECT_EQ(ValueOf(classes, "ZeltFileType\\ShellEX\\IconHandler"), kHandlerClsidText);
+    EXPECT_EQ(ValueOf(classes, "ZeltFileType\\DefaultIcon"), "%1");
     EXPECT_EQ(ValueOf(machine, kApproved, kHandlerClsidText), "C&C Zelt File");
     // Registering again changes nothing.
     ASSERT_EQ(Library().registerServer(), S_OK);
@@ -80,6 +83,7 @@ TEST_F(RedirectedRegistry, ExistingProgIdsAreReusedAndUnregistrationKeepsExtensi
     SetValue(classes, ".SNO", "OtherProgram.Snow");
     SetValue(classes, ".URB", "Urban.File");
     SetValue(classes, "Urban.File\\ShellEX\\IconHandler", "{00000000-1111-2222-3333-444444444444}");
+    SetValue(classes, "Urban.File\\DefaultIcon", "urban.dll,3");
     HKEY lunar = nullptr;  // exists, without a default value
     ASSERT_EQ(RegCreateKeyA(classes, ".LUN", &lunar), ERROR_SUCCESS);
     RegCloseKey(lunar);
@@ -91,6 +95,10 @@ TEST_F(RedirectedRegistry, ExistingProgIdsAreReusedAndUnregistrationKeepsExtensi
     EXPECT_EQ(ValueOf(classes, "Urban.File\\ShellEX\\IconHandler"), kHandlerClsidText);
     EXPECT_EQ(ValueOf(classes, ".LUN"), "ZeltFileType");
     EXPECT_EQ(ValueOf(classes, ".TEM"), "ZeltFileType");
+    // Per-file icons on our ProgID only; other programs' ProgIDs keep their own icon.
+    EXPECT_EQ(ValueOf(classes, "ZeltFileType\\DefaultIcon"), "%1");
+    EXPECT_FALSE(KeyExists(classes, "OtherProgram.Snow\\DefaultIcon"));
+    EXPECT_EQ(ValueOf(classes, "Urban.File\\DefaultIcon"), "urban.dll,3");
 
     // Another program's handler under a ProgID we share survives our removal.
     SetValue(classes, "Urban.File\\ShellEX\\IconHandler", "{00000000-1111-2222-3333-444444444444}");
@@ -104,11 +112,106 @@ TEST_F(RedirectedRegistry, ExistingProgIdsAreReusedAndUnregistrationKeepsExtensi
     EXPECT_FALSE(KeyExists(classes, "OtherProgram.Snow\\ShellEX\\IconHandler"));
     EXPECT_TRUE(KeyExists(classes, "OtherProgram.Snow\\ShellEX"));
     EXPECT_FALSE(KeyExists(classes, "ZeltFileType\\ShellEX\\IconHandler"));
+    EXPECT_FALSE(KeyExists(classes, "ZeltFileType\\DefaultIcon"));
     EXPECT_TRUE(KeyExists(classes, "ZeltFileType"));
+    EXPECT_EQ(ValueOf(classes, "Urban.File\\DefaultIcon"), "urban.dll,3");
     EXPECT_EQ(ValueOf(classes, "Urban.File\\ShellEX\\IconHandler"), "{00000000-1111-2222-3333-444444444444}");
 
     // Without the class key there is nothing to remove.
     EXPECT_EQ(Library().unregisterServer(), E_FAIL);
+}
+
+TEST_F(RedirectedRegistry, DefaultIconChangedSinceStaysOnUnregistration) {
+    ASSERT_EQ(Library().registerServer(), S_OK);
+    SetValue(classes, "ZeltFileType\\DefaultIcon", "C:\\Icons\\zelt.ico");
+    ASSERT_EQ(Library().unregisterServer(), S_OK);
+    EXPECT_EQ(ValueOf(classes, "ZeltFileType\\DefaultIcon"), "C:\\Icons\\zelt.ico");
+}
+
+// Closes every message box this process shows until it is destroyed; counts them.
+class MessageBoxCloser {
+  public:
+    MessageBoxCloser() : thread_([this] { Run(); }) {}
+    ~MessageBoxCloser() {
+        stop_ = true;
+        thread_.join();
+    }
+    int Closed() const { return closed_; }
+
+  private:
+    void Run() {
+        while (!stop_) {
+            EnumWindows(
+                [](HWND window, LPARAM self) -> BOOL {
+                    DWORD process = 0;
+                    GetWindowThreadProcessId(window, &process);
+                    char name[32] = {};
+                    GetClassNameA(window, name, sizeof name);
+                    if (process == GetCurrentProcessId() && std::string(name) == "#32770" &&
+                        IsWindowVisible(window)) {
+                        PostMessageA(window, WM_COMMAND, IDOK, 0);
+                        ++reinterpret_cast<MessageBoxCloser*>(self)->closed_;
+                        Sleep(100);  // gone before it could be counted twice
+                    }
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(this));
+            Sleep(20);
+        }
+    }
+    std::atomic<bool> stop_{false};
+    std::atomic<int> closed_{0};
+    std::thread thread_;
+};
+
+TEST_F(RedirectedRegistry, AFailedWriteFailsTheRegistration) {
+    // A volatile key can have no lasting subkeys: the handler cannot be hung under this ProgID.
+    HKEY progId = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(classes, "ZeltFileType", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                              nullptr, &progId, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(progId);
+    SetValue(classes, ".SNO", "OtherProgram.Snow");
+    HRESULT result = S_OK;
+    int messages = 0;
+    {
+        MessageBoxCloser closer;
+        result = Library().registerServer();
+        messages = closer.Closed();
+    }
+    EXPECT_EQ(result, E_FAIL);
+    EXPECT_GE(messages, 1);
+    // The extensions that could be registered still are.
+    EXPECT_EQ(ValueOf(classes, "OtherProgram.Snow\\ShellEX\\IconHandler"), kHandlerClsidText);
+    EXPECT_EQ(ValueOf(machine, kApproved, kHandlerClsidText), "C&C Zelt File");
+}
+
+// A library in a folder whose name the ANSI code page cannot spell is registered under its real name.
+TEST_F(RedirectedRegistry, ModulePathIsWrittenInFull) {
+    wchar_t temp[MAX_PATH] = {};
+    ASSERT_NE(GetTempPathW(MAX_PATH, temp), 0u);
+    const std::wstring folder =
+        std::wstring(temp) + L"zelt-\u03a9\u65e5-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring file = folder + L"\\Zelt_IconHandler.dll";
+    const std::wstring original(Library().file.begin(), Library().file.end());  // plain ASCII
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    ASSERT_TRUE(CopyFileW(original.c_str(), file.c_str(), FALSE));
+    HMODULE copy = LoadLibraryW(file.c_str());
+    ASSERT_NE(copy, nullptr);
+    auto registerServer =
+        reinterpret_cast<PlainExportFn>(reinterpret_cast<void*>(GetProcAddress(copy, "DllRegisterServer")));
+    ASSERT_NE(registerServer, nullptr);
+    EXPECT_EQ(registerServer(), S_OK);
+    wchar_t written[1024] = {};
+    DWORD size = sizeof written;
+    const std::string key = kClsidKey + "\\InProcServer32";
+    const std::wstring wideKey(key.begin(), key.end());
+    ASSERT_EQ(RegGetValueW(classes, wideKey.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, written, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(lstrcmpiW(written, file.c_str()), 0);
+    FreeLibrary(copy);
+    DeleteFileW(file.c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 // Runs regsvr32 silently on the library and returns its exit code.

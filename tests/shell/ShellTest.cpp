@@ -77,11 +77,12 @@ std::string ItemText(HWND dialog, int id) {
 
 }  // namespace
 
-TEST_F(Shell, FileTypesOpenTheViewerWithAQuotedPath) {
+TEST_F(Shell, FileTypesOpenTheViewerWithQuotedPaths) {
     ASSERT_TRUE(RegisterFileTypes());
     for (const char* ext : {".TEM", ".SNO", ".URB", ".UBN", ".LUN", ".DES"}) EXPECT_EQ(DefaultValue(ext), "ZeltFileType");
     EXPECT_EQ(DefaultValue("ZeltFileType\\Shell\\Open"), "Open");
-    EXPECT_EQ(DefaultValue("ZeltFileType\\Shell\\Open\\command"), ProgramPath() + " -PREVIEW \"%1\"");
+    EXPECT_EQ(DefaultValue("ZeltFileType\\Shell\\Open\\command"),
+              "\"" + ProgramPath() + "\" -PREVIEW \"%1\"");
 }
 
 TEST_F(Shell, SettingsDialogShowsTranslatesAndStoresTheChoices) {

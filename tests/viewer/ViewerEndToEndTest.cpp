@@ -167,6 +167,20 @@ TEST_F(ViewerRun, QuotedPathWithBlanksOpens) {
     EXPECT_EQ(viewer.WaitForExit(10000), 0u);
 }
 
+// A relative start path is made full: the title shows it, and browsing and the shell's delete (which
+// would skip the recycle bin for a relative path) work on full paths.
+TEST_F(ViewerRun, RelativeStartPathIsMadeFull) {
+    std::filesystem::create_directory(maps_.File("sub"));
+    RunningProgram viewer(Exe() + " -PREVIEW sub\\..\\Ridge.sno", maps_.Path());
+    HWND window = viewer.FindWindowOfClass("Zelt_ViewerClass", kStartTime);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(WindowText(window), Title(Map("Ridge.sno")));
+    Command(window, IDC_VIEW_NEXT);
+    EXPECT_EQ(WindowText(window), Title(Map("Plaza.urb")));
+    Key(window, VK_ESCAPE);
+    EXPECT_EQ(viewer.WaitForExit(10000), 0u);
+}
+
 TEST_F(ViewerRun, HelpShowsTheHintAndLaunchFileChoosesTheMode) {
     {
         RunningProgram help(Exe() + " -help", program_.Path());
@@ -243,39 +257,53 @@ TEST_F(ViewerRun, DeleteMovesOnToTheFollowingFile) {
     EXPECT_EQ(viewer.WaitForExit(10000), 0u);
 }
 
-// Sets or removes the install path a game's setup records, in the test prefix's registry.
-void SetInstallPath(const char* key, const std::string* path) {
+// Sets or removes the install path a game's setup records, in one view of the test prefix's registry.
+void SetInstallPath(const char* key, REGSAM view, const std::string* path, DWORD type = REG_SZ) {
     if (!path) {
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, key);
+        RegDeleteKeyExA(HKEY_LOCAL_MACHINE, key, view, 0);
         return;
     }
     HKEY raw = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &raw, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(raw, "InstallPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(path->c_str()),
+    ASSERT_EQ(
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_ALL_ACCESS | view, nullptr, &raw, nullptr),
+        ERROR_SUCCESS);
+    RegSetValueExA(raw, "InstallPath", 0, type, reinterpret_cast<const BYTE*>(path->c_str()),
                    static_cast<DWORD>(path->size() + 1));
     RegCloseKey(raw);
+}
+
+bool WaitForFile(const std::string& path) {
+    for (int waited = 0; waited < 100; ++waited) {
+        if (std::filesystem::exists(path)) return true;
+        Sleep(50);
+    }
+    return false;
 }
 
 TEST_F(ViewerRun, CopiesIntoAGameFolderEditAndAbout) {
     constexpr const char* kTsKey = "SOFTWARE\\Westwood\\Tiberian Sun";
     constexpr const char* kRa2Key = "SOFTWARE\\Westwood\\Red Alert 2";
-    ScratchFolder game;
-    const std::string program = game.File("Game.exe");
-    SetInstallPath(kTsKey, &program);
-    SetInstallPath(kRa2Key, nullptr);
+    // The games' 32-bit setups write to the 32-bit view only; a path may name an environment variable.
+    ScratchFolder tsGame, ra2Game;
+    const std::string tsProgram = tsGame.File("Game.exe");
+    const std::string ra2Program = "%ZELT_TEST_RA2%\\Ra2.exe";
+    SetEnvironmentVariableA("ZELT_TEST_RA2", ra2Game.Path().substr(0, ra2Game.Path().size() - 1).c_str());
+    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+        SetInstallPath(kTsKey, view, nullptr);
+        SetInstallPath(kRa2Key, view, nullptr);
+    }
+    SetInstallPath(kTsKey, KEY_WOW64_32KEY, &tsProgram);
+    SetInstallPath(kRa2Key, KEY_WOW64_64KEY, &ra2Program, REG_EXPAND_SZ);
     RunningProgram viewer(Exe() + " -PREVIEW " + Map("Ridge.sno"), program_.Path());
     HWND window = viewer.FindWindowOfClass("Zelt_ViewerClass", kStartTime);
     ASSERT_TRUE(window);
 
     PostMessageA(window, WM_COMMAND, IDC_VIEW_COPY_TSFS, 0);
-    bool copied = false;
-    for (int waited = 0; waited < 100 && !copied; ++waited) {
-        Sleep(50);
-        copied = std::filesystem::exists(game.File("Ridge.sno"));
-    }
-    EXPECT_TRUE(copied);
-    SetInstallPath(kTsKey, nullptr);
+    EXPECT_TRUE(WaitForFile(tsGame.File("Ridge.sno")));
+    PostMessageA(window, WM_COMMAND, IDC_VIEW_COPY_RA2YR, 0);
+    EXPECT_TRUE(WaitForFile(ra2Game.File("Ridge.sno")));
+    SetInstallPath(kTsKey, KEY_WOW64_32KEY, nullptr);
+    SetInstallPath(kRa2Key, KEY_WOW64_64KEY, nullptr);
 
     // No RA2/YR folder recorded, and no editor registered for "edit": each says so in a box.
     for (int command : {IDC_VIEW_COPY_RA2YR, IDC_VIEW_EDIT}) {
