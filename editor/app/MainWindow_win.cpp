@@ -29,6 +29,7 @@
 #include "editor/template/DocumentClass.h"
 #include "editor/template/DocumentFlows.h"
 #include "editor/template/NewTemplateDialog_win.h"
+#include "editor/template/AbsolutePath_win.h"
 #include "editor/template/PathText.h"
 #include "editor/template/SaveOptionsDialog_win.h"
 #include "editor/views/HotButtons_win.h"
@@ -295,7 +296,7 @@ void OnDropFiles(HDROP drop) {
         return;
     }
     if (path.empty() || !PathExists(path)) return;
-    const std::string full = FullPathOf(path);
+    const std::string full = AbsolutePath(path);
     if (full.size() > kMaxPathLength) {
         ShowMessageKey(MB_ICONERROR, "ERROR:LOADFAILED");
         return;
@@ -395,7 +396,7 @@ void RestorePlacementAndRecentFiles() {
     HWND window = Shell().main;
     LoadWindowSettings();
     // An entry written by hand may be relative; the list holds full paths only.
-    for (std::string& path : g_settings.recentFiles) path = FullPathOf(path);
+    for (std::string& path : g_settings.recentFiles) path = AbsolutePath(path);
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     GetWindowPlacement(window, &placement);

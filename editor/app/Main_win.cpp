@@ -27,6 +27,7 @@
 #include "editor/template/DocumentFlows.h"
 #include "editor/template/DocumentUi.h"
 #include "editor/template/FileBytes.h"
+#include "editor/template/AbsolutePath_win.h"
 #include "editor/template/PathText.h"
 #include "editor/viewer/ViewerWindow_win.h"
 #include "editor/views/MainView_win.h"
@@ -121,7 +122,7 @@ void ShowMainWindow(HWND window) {
 
 int RunEditor(HINSTANCE instance, const std::string& programFolder, const RunFlags& flags) {
     // A template named on the command line is loaded before anything else; the window shows it.
-    if (!flags.file.empty()) OpenTemplate(FullPathOf(flags.file), OpenRoute::CommandLine);
+    if (!flags.file.empty()) OpenTemplate(AbsolutePath(flags.file), OpenRoute::CommandLine);
     if (!StartEditor(programFolder, flags)) return 0;
 
     UniqueIcon icon(LoadIconA(instance, MAKEINTRESOURCEA(IDI_APPLICATION_ICON)));

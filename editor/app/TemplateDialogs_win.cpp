@@ -5,6 +5,7 @@
 #include "editor/app/Settings.h"
 #include "editor/interchange/ImageDialogs_win.h"
 #include "editor/strings/StringTable.h"
+#include "editor/template/AbsolutePath_win.h"
 #include "editor/template/PathText.h"
 #include "resources/ResourceIds.h"
 
@@ -59,23 +60,12 @@ std::optional<std::string> RunDialog(HWND owner, bool open) {
     folder = FolderOf(path);
     WritePathSetting(open ? "OpenIndex" : "SaveIndex");
     WritePathSetting(open ? "OpenFile" : "SaveFile");
-    return FullPathOf(path);
+    return AbsolutePath(path);
 }
 
 }  // namespace
 
 std::optional<std::string> ChooseOpenFile(HWND owner) { return RunDialog(owner, true); }
 std::optional<std::string> ChooseSaveFile(HWND owner) { return RunDialog(owner, false); }
-
-std::string FullPathOf(const std::string& path) {
-    if (path.empty()) return path;
-    const DWORD needed = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) return path;
-    std::string full(needed, '\0');
-    const DWORD written = GetFullPathNameA(path.c_str(), needed, full.data(), nullptr);
-    if (written == 0 || written >= needed) return path;
-    full.resize(written);
-    return full;
-}
 
 }  // namespace zelt

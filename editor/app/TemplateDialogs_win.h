@@ -12,8 +12,4 @@ std::optional<std::string> ChooseOpenFile(HWND owner);
 // The save dialog with the same filters; the chosen path, none on Cancel.
 std::optional<std::string> ChooseSaveFile(HWND owner);
 
-// The full path of a path as the system resolves it against the current folder; the path itself
-// when it cannot be resolved.
-std::string FullPathOf(const std::string& path);
-
 }  // namespace zelt
