@@ -27,6 +27,7 @@ public:
     std::deque<std::optional<int>> numbers;
     std::vector<std::string> questions, messages, recentAdded, recentRemoved, explored, paletteNames;
     std::vector<unsigned> refreshes;
+    std::vector<bool> undoAtRefresh;  // CanUndo() as each refresh found it
 
     Answer Ask(const char* key, MessageIcon, bool) override {
         questions.push_back(key);
@@ -40,7 +41,10 @@ public:
     void RemoveRecentFile(const std::string& path) override { recentRemoved.push_back(path); }
     void ExploreFolder(const std::string& folder) override { explored.push_back(folder); }
     void ShowPaletteName(const std::string& name) override { paletteNames.push_back(name); }
-    void Refresh(unsigned parts) override { refreshes.push_back(parts); }
+    void Refresh(unsigned parts) override {
+        refreshes.push_back(parts);
+        undoAtRefresh.push_back(CanUndo());
+    }
 
     unsigned AllRefreshed() const {
         unsigned all = 0;
