@@ -218,10 +218,7 @@ TEST_F(Dialogs, PanelListsTerrainsAndRampsAndRefusesUnsupportedTerrain) {
     EXPECT_EQ(SendDlgItemMessageA(panel, IDC_PANEL_RAMP, CB_GETCOUNT, 0, 0), 21);
     EXPECT_EQ(SendDlgItemMessageA(panel, IDC_PANEL_RAMP, CB_GETITEMDATA, 20, 0), 20);
     EXPECT_EQ(SendDlgItemMessageA(panel, IDC_PANEL_RAMP, CB_GETCURSEL, 0, 0), 20);
-    RECT item{};
-    SendDlgItemMessageA(panel, IDC_PANEL_RAMP, CB_GETITEMHEIGHT, 0, 0);
     EXPECT_EQ(SendDlgItemMessageA(panel, IDC_PANEL_RAMP, CB_GETITEMHEIGHT, 0, 0), 60);
-    (void)item;
 
     // Wall: the message, and the code stays.
     SendDlgItemMessageA(panel, IDC_PANEL_TERRAIN, CB_SETCURSEL, 4, 0);
