@@ -41,9 +41,18 @@ add_library(zelt_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/template/GameInstall_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/viewer/ViewerWindow_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/viewer/ViewerSettings_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/DialogStyle_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/TileNumberDialog_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/TipDialog_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/ClassicAbout_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/editing/ColourButton_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/editing/PropertiesPanel_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/template/NewTemplateDialog_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/template/SaveOptionsDialog_win.cpp
 )
-target_link_libraries(zelt_shell PUBLIC zelt_mainwindow zelt_viewer zelt_render zelt_strings zelt_settings zelt_crash zelt_core
-  comctl32 shell32 msimg32 ole32 oleaut32 uuid gdi32 user32 advapi32)
+target_link_libraries(zelt_shell PUBLIC zelt_mainwindow zelt_viewer zelt_render zelt_document zelt_dialogrules
+  zelt_strings zelt_settings zelt_crash zelt_core comctl32 comdlg32 shell32 msimg32 ole32 oleaut32 uuid gdi32 user32
+  advapi32)
 
 add_executable(Zelt_Builder WIN32 ${CMAKE_CURRENT_LIST_DIR}/app/Main_win.cpp ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.rc)
 target_link_libraries(Zelt_Builder PRIVATE zelt_shell)
@@ -52,7 +61,8 @@ target_include_directories(Zelt_Builder PRIVATE ${ZELT_ART_DIR} ${CMAKE_SOURCE_D
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.manifest ${ZELT_ART_DIR}/zelt.ico
   ${CMAKE_SOURCE_DIR}/resources/MainWindow.rc ${CMAKE_SOURCE_DIR}/resources/Views.rc
-  ${CMAKE_SOURCE_DIR}/resources/Panel.rc ${CMAKE_SOURCE_DIR}/resources/Customize.rc)
+  ${CMAKE_SOURCE_DIR}/resources/Panel.rc ${CMAKE_SOURCE_DIR}/resources/PanelIds.h
+  ${CMAKE_SOURCE_DIR}/resources/Customize.rc)
 if(NOT CMAKE_CROSSCOMPILING)
   add_dependencies(Zelt_Builder artwork)
 endif()

@@ -37,7 +37,11 @@ bool SetTileX(int32_t x) { return SetMovingField(&TileRecord::x, x); }
 bool SetTileY(int32_t y) { return SetMovingField(&TileRecord::y, y); }
 bool SetTileExtraX(int32_t extraX) { return SetMovingField(&TileRecord::extraX, extraX); }
 bool SetTileExtraY(int32_t extraY) { return SetMovingField(&TileRecord::extraY, extraY); }
-bool SetTileHeight(int32_t height) { return SetMovingField(&TileRecord::height, height); }
+bool SetTileHeight(int32_t height) {
+    // A file keeps the height in one byte: -1 would come back as 255.
+    if (height < 0 || height > kMaxTileHeight) return false;
+    return SetMovingField(&TileRecord::height, height);
+}
 
 bool SetLeftRadarColour(uint32_t colour) { return StoreField(&TileRecord::leftRadar, colour); }
 bool SetRightRadarColour(uint32_t colour) { return StoreField(&TileRecord::rightRadar, colour); }
@@ -94,8 +98,9 @@ bool ComputeAutoColour(int tileIndex) {
 
 bool AutoColour(int tileIndex) {
     if (!ComputeAutoColour(tileIndex)) return false;
-    RequestRefresh(kRefreshAll);
+    // Recorded first, so the refreshed menu offers Undo at once.
     MarkEdited();
+    RequestRefresh(kRefreshAll);
     return true;
 }
 
@@ -105,8 +110,8 @@ void AutoColourAllTiles() {
     bool changed = false;
     for (int i = 0; i < TileCount(); ++i) changed = ComputeAutoColour(i) || changed;
     if (!changed) return;
-    RequestRefresh(kRefreshAll);
     MarkEdited();
+    RequestRefresh(kRefreshAll);
 }
 
 }  // namespace zelt

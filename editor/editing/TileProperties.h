@@ -6,7 +6,10 @@
 
 namespace zelt {
 
-// These five leave an equal value alone and refresh all views after a change.
+inline constexpr int32_t kMaxTileHeight = 255;  // a file keeps the height in one byte
+
+// These five leave an equal value alone and refresh all views after a change. The height setter
+// refuses values below 0 or above kMaxTileHeight.
 bool SetTileX(int32_t x);
 bool SetTileY(int32_t y);
 bool SetTileExtraX(int32_t extraX);

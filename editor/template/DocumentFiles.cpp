@@ -5,6 +5,7 @@
 #include "editor/template/DocumentUi.h"
 #include "editor/template/FileBytes.h"
 #include "editor/template/PathText.h"
+#include "editor/template/SaveOptionsRules.h"
 #include "editor/template/TemplateFile.h"
 
 namespace zelt {
@@ -54,7 +55,7 @@ bool SaveTemplateFile(const std::string& path) {
     if (!doc.open || path.empty() || path.size() > kMaxPathLength) return false;
     PrepareZData(doc.tiles, doc.cellW, doc.cellH);
     SaveOptions options;
-    options.signature = doc.signature;
+    options.signature = SignatureToWrite();
     options.leaveZOut = doc.leaveZOut;
     std::vector<uint8_t> bytes;
     std::string error;

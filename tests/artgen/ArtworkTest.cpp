@@ -31,8 +31,34 @@ TEST(ArtworkTest, MakesEveryFileTheResourcesName) {
     const std::vector<ArtworkFile>& files = Artwork();
     std::vector<std::string> names;
     for (const ArtworkFile& file : files) names.push_back(file.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"zelt.ico", "viewer.ico", "splash.bmp", "viewer_toolbar.bmp",
-                                               "bbanner.gif", "vbanner.gif", "help.gif"}));
+    std::vector<std::string> expected{"zelt.ico",    "viewer.ico",  "splash.bmp", "viewer_toolbar.bmp",
+                                      "bbanner.gif", "vbanner.gif", "help.gif"};
+    for (const char* ramp : {"ramp00", "ramp01", "ramp02", "ramp03", "ramp04", "ramp05", "ramp06",
+                             "ramp07", "ramp08", "ramp09", "ramp10", "ramp11", "ramp12", "ramp13",
+                             "ramp14", "ramp15", "ramp16", "ramp17", "ramp18", "ramp19", "ramp20"})
+        expected.push_back(std::string(ramp) + ".bmp");
+    expected.push_back("tip.bmp");
+    EXPECT_EQ(names, expected);
+}
+
+TEST(ArtworkTest, RampPicturesShowTheirRaisedCorners) {
+    const std::vector<ArtworkFile>& files = Artwork();
+    const Image flat = testing::DecodeBmp24(Find(files, "ramp00.bmp").bytes);
+    ASSERT_EQ(flat.width, 72);
+    ASSERT_EQ(flat.height, 56);
+    // Above the flat diamond's north corner is white; the ramp raised to the north covers it.
+    const uint32_t white = 0xFFFFFFFFu;
+    EXPECT_EQ(flat.At(36, 16), white);
+    EXPECT_NE(testing::DecodeBmp24(Find(files, "ramp05.bmp").bytes).At(36, 16), white);
+    EXPECT_EQ(testing::DecodeBmp24(Find(files, "ramp07.bmp").bytes).At(36, 16), white);
+    // Every type is its own picture, and the corner of each is the white the list draws it on.
+    for (int i = 0; i <= 20; ++i) {
+        const std::string name = std::string("ramp") + char('0' + i / 10) + char('0' + i % 10) + ".bmp";
+        const Image ramp = testing::DecodeBmp24(Find(files, name).bytes);
+        EXPECT_EQ(ramp.At(0, 0), white) << name;
+        if (i > 0) EXPECT_NE(ramp.pixels, flat.pixels) << name;
+    }
+    EXPECT_EQ(testing::DecodeBmp24(Find(files, "tip.bmp").bytes).width, 64);
 }
 
 TEST(ArtworkTest, IsTheSameOnEveryRun) {

@@ -28,8 +28,7 @@ public:
     std::deque<std::optional<int>> numbers;
     std::vector<std::string> questions, messages, recentAdded, recentRemoved, explored, paletteNames;
     std::vector<unsigned> refreshes;
-    // Whether Undo was possible when the window state was brought up to date.
-    std::vector<bool> undoAtWindowState;
+    std::vector<bool> undoAtRefresh;  // CanUndo() as each refresh found it
 
     Answer Ask(const char* key, MessageIcon, bool) override {
         questions.push_back(key);
@@ -55,7 +54,7 @@ public:
     void ShowPaletteName(const std::string& name) override { paletteNames.push_back(name); }
     void Refresh(unsigned parts) override {
         refreshes.push_back(parts);
-        if (parts & kRefreshWindowState) undoAtWindowState.push_back(CanUndo());
+        undoAtRefresh.push_back(CanUndo());
     }
 
     unsigned AllRefreshed() const {

@@ -2,6 +2,7 @@
 #include "editor/editing/TileProperties.h"
 #include "editor/template/DocumentCreate.h"
 #include "editor/template/DocumentFlows.h"
+#include "editor/template/SaveOptionsRules.h"
 #include "tests/document/DocumentFixture.h"
 
 namespace zelt::test {
@@ -106,16 +107,28 @@ TEST_F(Flows, SaveOfUnchangedDocumentAsksWhetherToSaveAnyway) {
     EXPECT_TRUE(Exists(path));
 }
 
-TEST_F(Flows, SaveWritesTheTilesWithZDataAndTheSignature) {
+TEST_F(Flows, SaveWritesTheTilesWithZDataAndTheSignatureOnlyWhileTicked) {
     const std::string path = OpenThreeTiles();
-    SetTileHeight(-1);
-    Doc().signature = "by us";
+    SetTileHeight(3);
+    StoreSaveOptions(false, true, "by us");
     ASSERT_TRUE(SaveCommand(false));
     EXPECT_FALSE(Doc().modified);
     std::vector<uint8_t> expected;
     std::string error;
     ASSERT_TRUE(EncodeTemplate(Doc().tiles, 48, 24, SaveOptions{"by us", false}, expected, error));
     EXPECT_EQ(Read(path), expected);
+
+    // Unticked, the text stays in the document but is not written.
+    StoreSaveOptions(false, false, "by us");
+    SetTileHeight(4);
+    ASSERT_TRUE(SaveCommand(false));
+    EXPECT_EQ(Doc().signature, "by us");
+    ASSERT_TRUE(EncodeTemplate(Doc().tiles, 48, 24, SaveOptions{"", false}, expected, error));
+    EXPECT_EQ(Read(path), expected);
+
+    StoreSaveOptions(true, true, std::string(200, 's'));
+    EXPECT_EQ(Doc().signature.size(), 126u);
+    EXPECT_TRUE(Doc().leaveZOut);
 }
 
 TEST_F(Flows, SaveAsAndUntitledSave) {

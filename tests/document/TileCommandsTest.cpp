@@ -109,11 +109,11 @@ TEST_F(TileCommands, EveryEditCanBeUndoneWhenTheWindowShowsIt) {
     for (size_t i = 0; i < std::size(edits); ++i) {
         ResetUndo();
         Doc().selected = 1;
-        ui.undoAtWindowState.clear();
+        ui.undoAtRefresh.clear();
         ui.refreshes.clear();
         ASSERT_TRUE(edits[i]()) << i;
-        ASSERT_FALSE(ui.undoAtWindowState.empty()) << i;
-        EXPECT_TRUE(ui.undoAtWindowState.front()) << i;
+        ASSERT_FALSE(ui.undoAtRefresh.empty()) << i;
+        EXPECT_TRUE(ui.undoAtRefresh.front()) << i;
         EXPECT_TRUE(ui.AllRefreshed() & kRefreshPanel) << i;
     }
 }

@@ -14,14 +14,40 @@ TEST_F(TileProperties, EqualValuesChangeNothingAndChangesAreRecordedAfterTheFact
     EXPECT_TRUE(SetTileX(24));  // unchanged
     EXPECT_FALSE(Doc().modified);
     EXPECT_TRUE(ui.refreshes.empty());
-    ASSERT_TRUE(SetTileHeight(-300));  // never clamped
-    EXPECT_EQ(Doc().undo.states.back()[1]->height, -300);
+    ASSERT_TRUE(SetTileHeight(7));
+    EXPECT_EQ(Doc().undo.states.back()[1]->height, 7);
     EXPECT_EQ(ui.AllRefreshed() & kRefreshAll, kRefreshAll);
     ui.refreshes.clear();
     EXPECT_TRUE(SetRampType(20));
     EXPECT_TRUE(SetRampType(20));  // always stored
     EXPECT_EQ(Doc().undo.position, 3);
     EXPECT_TRUE(ui.refreshes.empty());
+}
+
+TEST_F(TileProperties, HeightsAByteCannotHoldAreRefused) {
+    OpenThreeTiles();
+    for (int32_t refused : {-1, 256, -300, INT32_MIN, INT32_MAX}) EXPECT_FALSE(SetTileHeight(refused));
+    EXPECT_FALSE(Doc().modified);
+    EXPECT_TRUE(SetTileHeight(255));  // above the panel's range, still a byte
+    EXPECT_EQ(Doc().tiles[0].height, 255);
+    EXPECT_TRUE(SetTileHeight(0));
+    EXPECT_EQ(Doc().tiles[0].height, 0);
+}
+
+TEST_F(TileProperties, EditsOfferUndoToTheRefreshTheyRequest) {
+    OpenThreeTiles();
+    ASSERT_TRUE(AutoColour(-1));
+    ASSERT_FALSE(ui.undoAtRefresh.empty());
+    EXPECT_TRUE(ui.undoAtRefresh.front());
+    OpenThreeTiles("again.tem");
+    ui.undoAtRefresh.clear();
+    AutoColourAllTiles();
+    ASSERT_FALSE(ui.undoAtRefresh.empty());
+    EXPECT_TRUE(ui.undoAtRefresh.front());
+    ui.undoAtRefresh.clear();
+    ASSERT_TRUE(SetTileY(36));
+    ASSERT_FALSE(ui.undoAtRefresh.empty());
+    EXPECT_TRUE(ui.undoAtRefresh.front());
 }
 
 TEST_F(TileProperties, UnsupportedTerrainNamesAreRefused) {

@@ -6,6 +6,7 @@
 #include "tools/artgen/Icons.h"
 #include "tools/artgen/Palette.h"
 #include "tools/artgen/Pictures.h"
+#include "tools/artgen/Ramps.h"
 #include "tools/artgen/Toolbar.h"
 
 namespace zelt::artgen {
@@ -27,6 +28,11 @@ ArtworkFile Bitmap(std::string name, Image image) {
     return {std::move(name), std::move(bytes), {std::move(image)}};
 }
 
+std::string RampFileName(int type) {
+    const char digits[] = {static_cast<char>('0' + type / 10), static_cast<char>('0' + type % 10), 0};
+    return std::string("ramp") + digits + ".bmp";
+}
+
 ArtworkFile Gif(std::string name, const Image& image) {
     Image reduced = LimitColours(image, 256);
     Bytes bytes = EncodeGif(reduced);
@@ -46,6 +52,8 @@ std::vector<ArtworkFile> MakeArtwork() {
     files.push_back(
         Gif("vbanner.gif", DrawBanner(DrawViewerIcon(kBannerIconSide), "Zelt Viewer", "Template viewer")));
     files.push_back(Gif("help.gif", DrawHelpPicture()));
+    for (int type = 0; type < kRampCount; ++type) files.push_back(Bitmap(RampFileName(type), DrawRamp(type)));
+    files.push_back(Bitmap("tip.bmp", DrawTipPicture()));
     return files;
 }
 

@@ -14,7 +14,8 @@ struct ArtworkFile {
     std::vector<Image> images;  // what it shows, for previews
 };
 
-// zelt.ico, viewer.ico, splash.bmp, viewer_toolbar.bmp, bbanner.gif, vbanner.gif and help.gif.
+// zelt.ico, viewer.ico, splash.bmp, viewer_toolbar.bmp, bbanner.gif, vbanner.gif, help.gif, the ramp
+// pictures ramp00.bmp ... ramp20.bmp and tip.bmp.
 std::vector<ArtworkFile> MakeArtwork();
 
 }  // namespace zelt::artgen

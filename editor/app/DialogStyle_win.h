@@ -1,0 +1,31 @@
+// The look shared by the editor's dialogs with "UseEUIStyle" on: a vertical gradient behind the
+// dialog and static texts drawn transparently over it.
+#pragma once
+#include <windows.h>
+
+namespace zelt {
+
+void FillVerticalGradient(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom);
+
+// Handles the erase-background and static-colour messages of a dialog whose background is the
+// gradient from top to bottom. True when it handled the message; result is then the procedure's answer.
+bool HandleGradientBackground(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, COLORREF top,
+                              COLORREF bottom, INT_PTR& result);
+
+// The owner of message boxes while a dialog is open: the dialog from its creation on, the previous
+// owner again when this object goes away after the dialog has closed.
+class MessageOwnerScope {
+public:
+    MessageOwnerScope();
+    ~MessageOwnerScope();
+    MessageOwnerScope(const MessageOwnerScope&) = delete;
+    MessageOwnerScope& operator=(const MessageOwnerScope&) = delete;
+
+private:
+    HWND previous_;
+};
+
+// The module whose resources the editor's windows use.
+HINSTANCE ResourceModule();
+
+}  // namespace zelt
