@@ -10,6 +10,7 @@
 #include "tests/artgen/Decoders.h"
 #include "tools/artgen/Artwork.h"
 #include "tools/artgen/Font.h"
+#include "tools/artgen/HotButtons.h"
 #include "tools/artgen/Toolbar.h"
 
 namespace zelt::artgen {
@@ -31,8 +32,28 @@ TEST(ArtworkTest, MakesEveryFileTheResourcesName) {
     const std::vector<ArtworkFile>& files = Artwork();
     std::vector<std::string> names;
     for (const ArtworkFile& file : files) names.push_back(file.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"zelt.ico", "viewer.ico", "splash.bmp", "viewer_toolbar.bmp",
-                                               "bbanner.gif", "vbanner.gif", "help.gif"}));
+    std::vector<std::string> expected{"zelt.ico", "viewer.ico", "splash.bmp", "viewer_toolbar.bmp",
+                                      "bbanner.gif", "vbanner.gif", "help.gif"};
+    for (const char* button : {"up", "right", "down", "left", "extra", "raise", "lower"}) {
+        expected.push_back(std::string("hot_") + button + ".bmp");
+        expected.push_back(std::string("hot_") + button + "_hover.bmp");
+    }
+    EXPECT_EQ(names, expected);
+}
+
+TEST(ArtworkTest, HotButtonsAreDistinct24PixelBitmapsWithAHoveredLook) {
+    const std::vector<ArtworkFile>& files = Artwork();
+    std::vector<Image> normal;
+    for (int i = 0; i < kHotButtonPictures; ++i) {
+        const Image plain = testing::DecodeBmp24(Find(files, HotButtonFileName(i, false)).bytes);
+        const Image hovered = testing::DecodeBmp24(Find(files, HotButtonFileName(i, true)).bytes);
+        EXPECT_EQ(plain.width, kHotButtonSide);
+        EXPECT_EQ(plain.height, kHotButtonSide);
+        EXPECT_EQ(hovered.width, kHotButtonSide);
+        EXPECT_NE(plain.pixels, hovered.pixels) << i;
+        for (const Image& other : normal) EXPECT_NE(plain.pixels, other.pixels) << i;
+        normal.push_back(plain);
+    }
 }
 
 TEST(ArtworkTest, IsTheSameOnEveryRun) {

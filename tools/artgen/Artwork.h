@@ -14,7 +14,8 @@ struct ArtworkFile {
     std::vector<Image> images;  // what it shows, for previews
 };
 
-// zelt.ico, viewer.ico, splash.bmp, viewer_toolbar.bmp, bbanner.gif, vbanner.gif and help.gif.
+// zelt.ico, viewer.ico, splash.bmp, viewer_toolbar.bmp, bbanner.gif, vbanner.gif, help.gif and the
+// hot buttons' pictures.
 std::vector<ArtworkFile> MakeArtwork();
 
 }  // namespace zelt::artgen
