@@ -36,6 +36,9 @@ add_library(zelt_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/template/GameInstall_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/viewer/ViewerWindow_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/viewer/ViewerSettings_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/views/MainView_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/views/HotButtons_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/views/TileStrip_win.cpp
 )
 target_link_libraries(zelt_shell PUBLIC zelt_viewer zelt_render zelt_strings zelt_settings zelt_crash zelt_core
   comctl32 shell32 msimg32 ole32 oleaut32 uuid gdi32 user32 advapi32)
