@@ -280,6 +280,18 @@ TEST_F(ViewWindows, HotButtonsShowAroundTheSelectedTileAndMoveIt) {
     EXPECT_EQ(ScreenRect(HotButtonWindow(1)).right - ScreenRect(HotButtonWindow(1)).left, 24);
     EXPECT_EQ(GetForegroundWindow() == HotButtonWindow(1), false);
 
+    // The picture changes under the mouse: the hovered one has an orange rim.
+    DibCanvas picture;
+    Print(HotButtonWindow(1), picture);
+    EXPECT_EQ(picture.GetPixel(0, 0), 0x7D8B9Bu);
+    SendMessageA(HotButtonWindow(1), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    Print(HotButtonWindow(1), picture);
+    EXPECT_EQ(picture.GetPixel(0, 0), 0xC97F24u);
+    SendMessageA(HotButtonWindow(1), WM_MOUSELEAVE, 0, 0);
+    Print(HotButtonWindow(1), picture);
+    EXPECT_EQ(picture.GetPixel(0, 0), 0x7D8B9Bu);
+    EXPECT_EQ(SendMessageA(HotButtonWindow(1), WM_MOUSEACTIVATE, 0, 0), MA_NOACTIVATE);
+
     // A click on "right" moves the tile by half a cell, through the owner and the view.
     const int x = Doc().tiles[0].x;
     SendMessageA(HotButtonWindow(1), WM_LBUTTONUP, 0, 0);
