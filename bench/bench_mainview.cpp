@@ -79,7 +79,7 @@ BENCHMARK(BM_MemsetWarmCanvas)->Unit(benchmark::kMillisecond)->Repetitions(kRepe
 
 // Keeps every repetition's time per iteration, by benchmark name.
 class RepetitionReporter : public benchmark::ConsoleReporter {
-  public:
+public:
     std::map<std::string, std::vector<double>> times;
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)

@@ -87,7 +87,7 @@ TEST(HotButtonLayoutTest, VisibilityFollowsModeSelectionAndTile) {
 }
 
 class HotButtonCommands : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         Doc() = TemplateDocument{};
         Doc().open = true;

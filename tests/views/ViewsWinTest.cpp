@@ -29,7 +29,7 @@ constexpr int kViewWidth = 400, kViewHeight = 300, kStripWidth = 820, kStripHeig
 
 // Refresh requests reach the views as the main window's interface would send them.
 class ViewsUi final : public DocumentUi {
-  public:
+public:
     unsigned refreshed = 0;
     Answer Ask(const char*, MessageIcon, bool) override { return Answer::No; }
     void ShowMessage(const char*, MessageIcon) override {}
@@ -65,7 +65,7 @@ std::string Dist() {
 }
 
 class ViewWindows : public ::testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() {
         ASSERT_TRUE(LoadStringTable(Dist() + "\\Zelt_Builder.csf"));
         SetDocumentProgramFolder(Dist() + "\\");
