@@ -10,6 +10,7 @@
 #include "tests/artgen/Decoders.h"
 #include "tools/artgen/Artwork.h"
 #include "tools/artgen/Font.h"
+#include "tools/artgen/HotButtons.h"
 #include "tools/artgen/Toolbar.h"
 
 namespace zelt::artgen {
@@ -38,6 +39,10 @@ TEST(ArtworkTest, MakesEveryFileTheResourcesName) {
                              "ramp14", "ramp15", "ramp16", "ramp17", "ramp18", "ramp19", "ramp20"})
         expected.push_back(std::string(ramp) + ".bmp");
     expected.push_back("tip.bmp");
+    for (const char* button : {"up", "right", "down", "left", "extra", "raise", "lower"}) {
+        expected.push_back(std::string("hot_") + button + ".bmp");
+        expected.push_back(std::string("hot_") + button + "_hover.bmp");
+    }
     EXPECT_EQ(names, expected);
 }
 
@@ -59,6 +64,21 @@ TEST(ArtworkTest, RampPicturesShowTheirRaisedCorners) {
         if (i > 0) EXPECT_NE(ramp.pixels, flat.pixels) << name;
     }
     EXPECT_EQ(testing::DecodeBmp24(Find(files, "tip.bmp").bytes).width, 64);
+}
+
+TEST(ArtworkTest, HotButtonsAreDistinct24PixelBitmapsWithAHoveredLook) {
+    const std::vector<ArtworkFile>& files = Artwork();
+    std::vector<Image> normal;
+    for (int i = 0; i < kHotButtonPictures; ++i) {
+        const Image plain = testing::DecodeBmp24(Find(files, HotButtonFileName(i, false)).bytes);
+        const Image hovered = testing::DecodeBmp24(Find(files, HotButtonFileName(i, true)).bytes);
+        EXPECT_EQ(plain.width, kHotButtonSide);
+        EXPECT_EQ(plain.height, kHotButtonSide);
+        EXPECT_EQ(hovered.width, kHotButtonSide);
+        EXPECT_NE(plain.pixels, hovered.pixels) << i;
+        for (const Image& other : normal) EXPECT_NE(plain.pixels, other.pixels) << i;
+        normal.push_back(plain);
+    }
 }
 
 TEST(ArtworkTest, IsTheSameOnEveryRun) {

@@ -2,6 +2,7 @@
 
 #include "tools/artgen/Bmp.h"
 #include "tools/artgen/Gif.h"
+#include "tools/artgen/HotButtons.h"
 #include "tools/artgen/Ico.h"
 #include "tools/artgen/Icons.h"
 #include "tools/artgen/Palette.h"
@@ -54,6 +55,10 @@ std::vector<ArtworkFile> MakeArtwork() {
     files.push_back(Gif("help.gif", DrawHelpPicture()));
     for (int type = 0; type < kRampCount; ++type) files.push_back(Bitmap(RampFileName(type), DrawRamp(type)));
     files.push_back(Bitmap("tip.bmp", DrawTipPicture()));
+    for (int i = 0; i < kHotButtonPictures; ++i) {
+        files.push_back(Bitmap(HotButtonFileName(i, false), DrawHotButton(i, false)));
+        files.push_back(Bitmap(HotButtonFileName(i, true), DrawHotButton(i, true)));
+    }
     return files;
 }
 

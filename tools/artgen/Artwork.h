@@ -15,7 +15,7 @@ struct ArtworkFile {
 };
 
 // zelt.ico, viewer.ico, splash.bmp, viewer_toolbar.bmp, bbanner.gif, vbanner.gif, help.gif, the ramp
-// pictures ramp00.bmp ... ramp20.bmp and tip.bmp.
+// pictures ramp00.bmp ... ramp20.bmp, tip.bmp and the hot buttons' pictures.
 std::vector<ArtworkFile> MakeArtwork();
 
 }  // namespace zelt::artgen

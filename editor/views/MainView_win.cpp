@@ -1,0 +1,168 @@
+#include "editor/views/MainView_win.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "editor/app/ShellWindows_win.h"
+#include "editor/app/WinHandles.h"
+#include "editor/editing/ViewFlags.h"
+#include "editor/strings/StringTable.h"
+#include "editor/template/DocumentClass.h"
+#include "editor/template/DocumentUi.h"
+#include "editor/views/DibCanvas.h"
+#include "editor/views/DibCanvas_win.h"
+#include "editor/views/HotButtonLayout.h"
+#include "editor/views/HotButtons_win.h"
+#include "editor/views/TemplateRender.h"
+#include "editor/views/ViewGeometry.h"
+#include "resources/CommandIds.h"
+
+namespace zelt {
+
+namespace {
+
+constexpr const char* kMainViewClass = "MainViewClass";
+
+double g_zoom = kMinZoom;
+UniqueFont g_viewFont;
+
+int ZoomedSide(int64_t side) {
+    return static_cast<int>(std::min(static_cast<double>(side) * g_zoom, static_cast<double>(INT_MAX)));
+}
+
+// "GUI:TRNSPCLR" with the components of palette colour 0, over the top-left corner.
+void DrawTransparentLabel(HDC dc) {
+    const TemplateDocument& doc = Doc();
+    if (!doc.palette) return;
+    const uint32_t colour = (*doc.palette)[0];
+    char text[1100];
+    std::snprintf(text, sizeof text, "%s %d, %d, %d", Lookup("GUI:TRNSPCLR"),
+                  static_cast<int>((colour >> 16) & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>(colour & 0xFF));
+    SelectScope font(dc,
+                     g_viewFont.Get() ? static_cast<HGDIOBJ>(g_viewFont.Get()) : GetStockObject(SYSTEM_FONT));
+    TextOutA(dc, 5, 5, text, static_cast<int>(std::strlen(text)));
+}
+
+void PaintView(HWND view, HDC dc) {
+    RECT client{};
+    GetClientRect(view, &client);
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DibCanvas canvas;
+    TemplateBounds bounds;
+    if (!Doc().open || !ComposeMainView(canvas, bounds)) return;
+    const ViewOffset offset =
+        ImageOffset(client.right, client.bottom, bounds.Width(), bounds.Height(), g_zoom);
+    StretchCanvas(dc, canvas, offset.x, offset.y, ZoomedSide(bounds.Width()), ZoomedSide(bounds.Height()));
+    DrawTransparentLabel(dc);
+}
+
+void SelectAt(HWND view, int x, int y) {
+    TemplateBounds bounds;
+    if (!ComputeTemplateBounds(bounds)) return;
+    RECT client{};
+    GetClientRect(view, &client);
+    const TemplateDocument& doc = Doc();
+    const ViewOffset offset =
+        ImageOffset(client.right, client.bottom, bounds.Width(), bounds.Height(), g_zoom);
+    const std::optional<int> hit =
+        HitTileAt(ViewTiles{doc.tiles, doc.cellW, doc.cellH, bounds}, offset, g_zoom, x, y);
+    if (!hit) return;
+    Doc().selected = *hit;
+    Views().stripCurrentTile = *hit;
+    RequestRefresh(kRefreshWindowState | kRefreshPanel | kRefreshMainView | kRefreshStrip |
+                   kRefreshHotButtons);
+}
+
+LRESULT CALLBACK MainViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            CreateHotButtons(window);
+            return 0;
+        case WM_DESTROY:
+            DestroyHotButtons();
+            return 0;
+        case WM_SIZE:
+            PlaceHotButtons();
+            return 0;
+        case WM_PAINT: {
+            PaintScope paint(window);
+            PaintView(window, paint.Get());
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            PaintView(window, reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_COMMAND: {
+            const int command = LOWORD(wParam);
+            if (command >= IDM_HOT_UP && command <= IDM_HOT_HEIGHT_DOWN) RunHotButton(command);
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+            if (Doc().open) SelectAt(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            return 0;
+        case WM_RBUTTONUP:
+            return 0;
+        case WM_CLOSE:
+            // The undocked "View" window only hides; the main window owns its life.
+            ShowWindow(window, SW_HIDE);
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+void ShowZoom() {
+    RepaintMainView();
+    PlaceHotButtons();
+    SetStatusText(2, ZoomText(g_zoom).c_str());
+}
+
+}  // namespace
+
+bool RegisterMainViewClasses(HINSTANCE instance) {
+    WNDCLASSEXA view = {};
+    view.cbSize = sizeof view;
+    view.style = CS_HREDRAW | CS_VREDRAW;
+    view.lpfnWndProc = MainViewProc;
+    view.hInstance = instance;
+    view.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    view.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    view.lpszClassName = kMainViewClass;
+    if (!RegisterClassExA(&view) || !RegisterHotButtonClass(instance)) return false;
+    g_viewFont.Reset(CreateFontA(15, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH | FF_DONTCARE, "Arial"));
+    return true;
+}
+
+void FreeMainViewResources() {
+    g_viewFont.Reset();
+}
+
+void RepaintMainView() {
+    const HWND view = Shell().view;
+    if (!view) return;
+    WindowDc dc(view);
+    if (dc.Get()) PaintView(view, dc.Get());
+}
+
+void ZoomIn() {
+    g_zoom = ZoomedIn(g_zoom);
+    ShowZoom();
+}
+
+void ZoomOut() {
+    g_zoom = ZoomedOut(g_zoom);
+    ShowZoom();
+}
+
+double ViewZoom() {
+    return g_zoom;
+}
+
+}  // namespace zelt
