@@ -14,7 +14,7 @@ struct ArtworkFile {
     std::vector<Image> images;  // what it shows, for previews
 };
 
-// zelt.ico, viewer.ico, splash.bmp, viewer_toolbar.bmp, bbanner.gif, vbanner.gif and help.gif.
+// zelt.ico, viewer.ico, splash.bmp, viewer_toolbar.bmp, editor_toolbar.bmp, bbanner.gif, vbanner.gif and help.gif.
 std::vector<ArtworkFile> MakeArtwork();
 
 }  // namespace zelt::artgen
