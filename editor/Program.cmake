@@ -30,6 +30,9 @@ add_library(zelt_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/app/Message_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/ShellWindows_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/AboutPage_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/Hotkeys_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/Toolbar_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/CustomizeSheet_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/strings/Translate_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/interchange/ImageLibrary_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/interchange/ImageDialogs_win.cpp
