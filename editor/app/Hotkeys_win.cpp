@@ -77,7 +77,7 @@ void SaveEnvironment(const std::string& path) {
 }
 
 bool DispatchHotkey(const MSG& message) {
-    if (message.message != WM_KEYDOWN) return false;
+    if (message.message != WM_KEYDOWN || !Shell().main) return false;
     KeyCombination pressed;
     pressed.key = static_cast<uint32_t>(message.wParam);
     pressed.extended = (message.lParam & (1 << 24)) != 0;

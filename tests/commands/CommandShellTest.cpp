@@ -121,6 +121,7 @@ std::vector<int> ToolbarCommands() {
 }
 
 // Waits for a visible top-level window of this process that `match` accepts, then lets `drive` work on it.
+// The last step is posted: a modal loop checks whether it has ended only after a posted message.
 std::thread Drive(std::function<bool(HWND)> match, std::function<void(HWND)> drive) {
     return std::thread([match, drive] {
         for (int tries = 0; tries < 200; ++tries) {
@@ -306,7 +307,7 @@ TEST_F(Commands, HotkeyPageAssignsOnOkAndRestoresOnCancel) {
         SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_CUST_HOTKEY, EN_CHANGE), 0);
         conflict = test::WindowText(GetDlgItem(page, IDC_CUST_CONFLICT));
         Click(page, IDC_CUST_ASSIGN);
-        SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+        PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
     });
     ShowCustomizeSheet(main_);
     driver.join();
@@ -322,7 +323,7 @@ TEST_F(Commands, HotkeyPageAssignsOnOkAndRestoresOnCancel) {
     const int appliedBefore = applied_;
     driver = Drive(IsCustomizeSheet, [&](HWND sheet) {
         Click(CurrentPage(sheet), IDC_CUST_RESET);
-        SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     });
     ShowCustomizeSheet(main_);
     driver.join();
@@ -352,7 +353,7 @@ TEST_F(Commands, ToolbarPageEditsLiveAndCancelRestoresTheToolbar) {
         Click(page, IDC_TB_DELETE);
         afterDelete = static_cast<int>(SendMessageA(Shell().toolbar, TB_BUTTONCOUNT, 0, 0));
         selectedAfterDelete = static_cast<int>(SendDlgItemMessageA(page, IDC_TB_BUTTONS, LB_GETCURSEL, 0, 0));
-        SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     });
     ShowCustomizeSheet(main_);
     driver.join();
@@ -379,7 +380,7 @@ TEST_F(Commands, ToolbarPageEditsLiveAndCancelRestoresTheToolbar) {
             if (SendDlgItemMessageA(page, IDC_TB_ACTION, CB_GETITEMDATA, i, 0) == IDM_OPEN_FOLDER)
                 SendDlgItemMessageA(page, IDC_TB_ACTION, CB_SETCURSEL, i, 0);
         SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_TB_ACTION, CBN_SELCHANGE), 0);
-        SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+        PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
     });
     ShowCustomizeSheet(main_);
     driver.join();
