@@ -35,6 +35,9 @@ add_library(zelt_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/app/Splash_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/editing/TemplateClipboard_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/AboutPage_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/Hotkeys_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/Toolbar_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/CustomizeSheet_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/strings/Translate_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/interchange/ImageLibrary_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/interchange/ImageDialogs_win.cpp

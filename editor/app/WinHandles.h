@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <utility>
 
 namespace zelt {
@@ -44,6 +46,7 @@ inline void FreeKey(HKEY key) { RegCloseKey(key); }
 inline void FreeLibraryModule(HMODULE module) { FreeLibrary(module); }
 inline void FreeMenuHandle(HMENU menu) { DestroyMenu(menu); }
 inline void FreeIconHandle(HICON icon) { DestroyIcon(icon); }
+inline void FreeImageList(HIMAGELIST list) { ImageList_Destroy(list); }
 
 using UniqueBitmap = Owned<HBITMAP, FreeBitmap>;
 using UniqueFont = Owned<HFONT, FreeFont>;
@@ -53,6 +56,7 @@ using UniqueKey = Owned<HKEY, FreeKey>;
 using UniqueModule = Owned<HMODULE, FreeLibraryModule>;
 using UniqueMenu = Owned<HMENU, FreeMenuHandle>;
 using UniqueIcon = Owned<HICON, FreeIconHandle>;
+using UniqueImageList = Owned<HIMAGELIST, FreeImageList>;
 
 // A device context from GetDC, released to its window.
 class WindowDc {

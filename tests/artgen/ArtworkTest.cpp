@@ -9,6 +9,7 @@
 
 #include "tests/artgen/Decoders.h"
 #include "tools/artgen/Artwork.h"
+#include "tools/artgen/EditorToolbar.h"
 #include "tools/artgen/Font.h"
 #include "tools/artgen/HotButtons.h"
 #include "tools/artgen/Toolbar.h"
@@ -32,8 +33,8 @@ TEST(ArtworkTest, MakesEveryFileTheResourcesName) {
     const std::vector<ArtworkFile>& files = Artwork();
     std::vector<std::string> names;
     for (const ArtworkFile& file : files) names.push_back(file.name);
-    std::vector<std::string> expected{"zelt.ico",    "viewer.ico",  "splash.bmp", "viewer_toolbar.bmp",
-                                      "bbanner.gif", "vbanner.gif", "help.gif"};
+    std::vector<std::string> expected{"zelt.ico",           "viewer.ico",  "splash.bmp",  "viewer_toolbar.bmp",
+                                      "editor_toolbar.bmp", "bbanner.gif", "vbanner.gif", "help.gif"};
     for (const char* ramp : {"ramp00", "ramp01", "ramp02", "ramp03", "ramp04", "ramp05", "ramp06",
                              "ramp07", "ramp08", "ramp09", "ramp10", "ramp11", "ramp12", "ramp13",
                              "ramp14", "ramp15", "ramp16", "ramp17", "ramp18", "ramp19", "ramp20"})
@@ -118,25 +119,32 @@ TEST(ArtworkTest, SplashIsA24BitBitmap) {
     EXPECT_EQ(splash.pixels, file.images[0].pixels);
 }
 
-TEST(ArtworkTest, ToolbarHas17ButtonsOnTheMagentaKey) {
-    const std::vector<ArtworkFile>& files = Artwork();
-    const Image strip = testing::DecodeBmp24(Find(files, "viewer_toolbar.bmp").bytes);
-    ASSERT_EQ(strip.width, 17 * 16);
-    ASSERT_EQ(strip.height, 16);
+// Every button of a strip is distinct, has transparent background and something drawn on it.
+void ExpectToolbarStrip(const std::string& name, int count, int side, uint32_t transparent) {
+    const Image strip = testing::DecodeBmp24(Find(Artwork(), name).bytes);
+    ASSERT_EQ(strip.width, count * side) << name;
+    ASSERT_EQ(strip.height, side) << name;
     std::vector<Image> buttons;
-    for (int button = 0; button < 17; ++button) {
-        Image image(16, 16);
+    for (int button = 0; button < count; ++button) {
+        Image image(side, side);
         int key = 0;
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x) {
-                image.Set(x, y, strip.At(button * 16 + x, y));
-                if (image.At(x, y) == kToolbarKey) ++key;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) {
+                image.Set(x, y, strip.At(button * side + x, y));
+                if (image.At(x, y) == transparent) ++key;
             }
-        EXPECT_GT(key, 16) << "button " << button << " has almost no transparent background";
-        EXPECT_LT(key, 16 * 16 - 40) << "button " << button << " is nearly empty";
-        for (const Image& earlier : buttons) EXPECT_NE(image.pixels, earlier.pixels) << "button " << button;
+        EXPECT_GT(key, side) << name << " button " << button << " has almost no transparent background";
+        EXPECT_LT(key, side * side - side * 5 / 2) << name << " button " << button << " is nearly empty";
+        for (const Image& earlier : buttons) EXPECT_NE(image.pixels, earlier.pixels) << name << " button " << button;
         buttons.push_back(image);
     }
+}
+
+TEST(ArtworkTest, ToolbarsHaveDistinctButtonsOnTheirKeys) {
+    ExpectToolbarStrip("viewer_toolbar.bmp", 17, 16, kToolbarKey);
+    // The editor's toolbar: at least ten 48 x 48 images on RGB (200, 200, 200).
+    ExpectToolbarStrip("editor_toolbar.bmp", kEditorToolbarButtons, 48, Rgb(0xC8C8C8));
+    EXPECT_GE(kEditorToolbarButtons, 10);
 }
 
 TEST(ArtworkTest, AboutPicturesAreGifsOfTheirSizes) {

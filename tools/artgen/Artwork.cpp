@@ -1,6 +1,7 @@
 #include "tools/artgen/Artwork.h"
 
 #include "tools/artgen/Bmp.h"
+#include "tools/artgen/EditorToolbar.h"
 #include "tools/artgen/Gif.h"
 #include "tools/artgen/HotButtons.h"
 #include "tools/artgen/Ico.h"
@@ -48,6 +49,7 @@ std::vector<ArtworkFile> MakeArtwork() {
     files.push_back(Icon("viewer.ico", DrawViewerIcon));
     files.push_back(Bitmap("splash.bmp", DrawSplash()));
     files.push_back(Bitmap("viewer_toolbar.bmp", DrawViewerToolbar()));
+    files.push_back(Bitmap("editor_toolbar.bmp", DrawEditorToolbar()));
     files.push_back(
         Gif("bbanner.gif", DrawBanner(DrawAppIcon(kBannerIconSide), "Zelt Builder", "Template editor")));
     files.push_back(

@@ -14,8 +14,8 @@ struct ArtworkFile {
     std::vector<Image> images;  // what it shows, for previews
 };
 
-// zelt.ico, viewer.ico, splash.bmp, viewer_toolbar.bmp, bbanner.gif, vbanner.gif, help.gif, the ramp
-// pictures ramp00.bmp ... ramp20.bmp, tip.bmp and the hot buttons' pictures.
+// zelt.ico, viewer.ico, splash.bmp, viewer_toolbar.bmp, editor_toolbar.bmp, bbanner.gif, vbanner.gif,
+// help.gif, the ramp pictures ramp00.bmp ... ramp20.bmp, tip.bmp and the hot buttons' pictures.
 std::vector<ArtworkFile> MakeArtwork();
 
 }  // namespace zelt::artgen
