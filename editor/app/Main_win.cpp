@@ -166,6 +166,7 @@ int RunEditor(HINSTANCE instance, const std::string& programFolder, const RunFla
     FreeCommandTable();
     g_settings.recentFiles.clear();
     FreeMainViewResources();
+    FreeStripResources();
     return exitCode;
 }
 
