@@ -143,7 +143,7 @@ HotButtonOutcome RunHotButtonCommand(int command) {
         case 6: {
             if (extra) return HotButtonOutcome::kIgnored;  // hidden in extra edit mode
             const int64_t height = int64_t{tile->height} + (command == kHotButtonFirstCommand + 5 ? 1 : -1);
-            if (height < kMinTileHeight || height > kMaxTileHeight) return HotButtonOutcome::kRefused;
+            if (height < 0 || height > kMaxTileHeight) return HotButtonOutcome::kRefused;
             SetTileHeight(static_cast<int32_t>(height));
             return HotButtonOutcome::kChanged;
         }

@@ -13,9 +13,6 @@ inline constexpr int kHotButtonCount = 7;
 inline constexpr int kHotButtonGap = 15;
 // Commands of buttons 0 ... 6: up, right, down, left, extra-image switch, height up, height down.
 inline constexpr int kHotButtonFirstCommand = 140;
-// A tile's height is saved in one byte.
-inline constexpr int kMinTileHeight = 0;
-inline constexpr int kMaxTileHeight = 255;
 
 // Off at start; on only in quick edit mode, for a tile with an extra image.
 bool ExtraEditMode();
