@@ -292,6 +292,37 @@ TEST_F(Commands, DamagedEnvironmentShowsTheMessageAndKeepsTheDefaults) {
     EXPECT_EQ(shown, Lookup("ERROR:HOTKEYLOAD1"));
     EXPECT_EQ(MatchHotkey(g_commands, KeyCombination{'F', false, false, true}), nullptr);
     EXPECT_EQ(g_toolbarLayout.buttons.size(), 5u);
+
+    // Saving at exit into a folder that does not exist: the message, owned by nobody once the main
+    // window that owned messages is gone.
+    HWND gone = CreateWindowExA(0, "CommandsTestMain", "gone", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, nullptr, nullptr,
+                                Shell().instance, nullptr);
+    SetMessageOwner(gone);
+    DestroyWindow(gone);
+    HWND owner = main_;
+    driver = Drive(IsMessageBox, [&](HWND box) {
+        shown = test::WindowText(GetDlgItem(box, 0xFFFF));
+        owner = GetWindow(box, GW_OWNER);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    SaveEnvironment(path + ".missing\\Environment.dat");
+    driver.join();
+    EXPECT_EQ(shown, Lookup("ERROR:HOTKEYSAVE1"));
+    EXPECT_EQ(owner, nullptr);
+    SetMessageOwner(nullptr);
+}
+
+TEST_F(Commands, ToolbarTextsFollowTheSettings) {
+    g_settings.toolbarRightText = false;
+    ASSERT_TRUE(CreateToolbar(main_));
+    EXPECT_FALSE(GetWindowLongPtrA(Shell().toolbar, GWL_STYLE) & TBSTYLE_LIST);
+    char text[64] = {};
+    SendMessageA(Shell().toolbar, TB_GETBUTTONTEXTA, IDM_OPEN, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, Lookup("GUI:OPEN"));
+    g_settings.toolbarRightText = true;
+    RebuildToolbar();
+    EXPECT_TRUE(GetWindowLongPtrA(Shell().toolbar, GWL_STYLE) & TBSTYLE_LIST);
+    EXPECT_EQ(ToolbarCommands(), (std::vector<int>{IDM_NEW, IDM_OPEN, IDM_SAVE, IDM_QUICK_EDIT, IDM_ABOUT}));
 }
 
 TEST_F(Commands, HotkeyPageAssignsOnOkAndRestoresOnCancel) {
