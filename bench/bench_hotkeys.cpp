@@ -62,7 +62,8 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double worst = std::max(reporter.seconds["BM_HotkeyMiss"], reporter.seconds["BM_HotkeyLastCommand"]);
+    const double worst =
+        std::max(reporter.seconds["BM_HotkeyMiss"], reporter.seconds["BM_HotkeyLastCommand"]);
     std::printf("hotkey dispatch over %zu commands: %.1f ns at worst (target: under 1000 ns): %s\n",
                 Table().records.size(), worst, worst < 1000.0 ? "PASS" : "MISS");
     return 0;

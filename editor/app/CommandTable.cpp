@@ -21,9 +21,9 @@ struct DefaultHotkey {
 };
 
 const DefaultHotkey kDefaultHotkeys[] = {
-    {IDM_NEW, 'N', true},         {IDM_SAVE, 'S', true},         {IDM_QUICK_EDIT, 'Q', true},
-    {IDM_OPEN, 'O', true},        {IDM_UNDO, 'Z', true},         {IDM_REDO, 'Y', true},
-    {IDM_ADD_TILE, 'A', true},    {IDM_DELETE_TILE, 'D', true},  {IDM_FULL_SCREEN, kKeyF9, false},
+    {IDM_NEW, 'N', true},      {IDM_SAVE, 'S', true},        {IDM_QUICK_EDIT, 'Q', true},
+    {IDM_OPEN, 'O', true},     {IDM_UNDO, 'Z', true},        {IDM_REDO, 'Y', true},
+    {IDM_ADD_TILE, 'A', true}, {IDM_DELETE_TILE, 'D', true}, {IDM_FULL_SCREEN, kKeyF9, false},
     {IDM_ABOUT, 'H', true},
 };
 
@@ -33,8 +33,12 @@ struct HotButtonCommand {
 };
 
 const HotButtonCommand kHotButtonCommands[] = {
-    {IDM_HOT_UP, "TXT_QM_TOP"},       {IDM_HOT_DOWN, "TXT_QM_BOTTOM"}, {IDM_HOT_RIGHT, "TXT_QM_RIGHT"},
-    {IDM_HOT_LEFT, "TXT_QM_LEFT"},    {IDM_HOT_SWITCH, "TXT_QM_SWITCH"}, {IDM_HOT_HEIGHT_UP, "TXT_QM_HTOP"},
+    {IDM_HOT_UP, "TXT_QM_TOP"},
+    {IDM_HOT_DOWN, "TXT_QM_BOTTOM"},
+    {IDM_HOT_RIGHT, "TXT_QM_RIGHT"},
+    {IDM_HOT_LEFT, "TXT_QM_LEFT"},
+    {IDM_HOT_SWITCH, "TXT_QM_SWITCH"},
+    {IDM_HOT_HEIGHT_UP, "TXT_QM_HTOP"},
     {IDM_HOT_HEIGHT_DOWN, "TXT_QM_HBOTTOM"},
 };
 
@@ -73,7 +77,8 @@ void SetCombination(CommandRecord& record, const KeyCombination& keys) {
 
 }  // namespace
 
-void BuildCommandTableFromMenu(CommandTable& table, const std::vector<MenuItem>& menu, const TextLookup& lookup) {
+void BuildCommandTableFromMenu(CommandTable& table, const std::vector<MenuItem>& menu,
+                               const TextLookup& lookup) {
     table.records.clear();
     AddMenuCommands(table, menu, "", lookup);
     for (const DefaultHotkey& hotkey : kDefaultHotkeys) {
@@ -137,7 +142,8 @@ void SetButtonText(ToolbarButton& button, const std::string& text) {
     std::memcpy(button.text, text.data(), length);
 }
 
-ToolbarButton& AddToolbarButton(ToolbarLayout& layout, int32_t command, int32_t image, const std::string& text) {
+ToolbarButton& AddToolbarButton(ToolbarLayout& layout, int32_t command, int32_t image,
+                                const std::string& text) {
     ToolbarButton button;
     button.command = command;
     button.sequence = static_cast<int32_t>(layout.buttons.size());

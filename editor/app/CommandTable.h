@@ -56,7 +56,8 @@ extern CommandTable g_commands;
 // Empties the table and fills it from the menu: every command item depth-first in position order, its
 // name prefixed by the texts of the submenus above it ("File-New"), its hint the lookup of its key
 // followed by "HINT"; then the default hotkeys and the seven hot-button commands.
-void BuildCommandTableFromMenu(CommandTable& table, const std::vector<MenuItem>& menu, const TextLookup& lookup);
+void BuildCommandTableFromMenu(CommandTable& table, const std::vector<MenuItem>& menu,
+                               const TextLookup& lookup);
 
 // The record of the first command with that identifier, or null.
 CommandRecord* FindCommand(CommandTable& table, uint32_t command);
@@ -98,7 +99,8 @@ extern ToolbarLayout g_toolbarLayout;
 // Sets the button's text, cut to 63 characters.
 void SetButtonText(ToolbarButton& button, const std::string& text);
 // Appends a button with the next sequence number.
-ToolbarButton& AddToolbarButton(ToolbarLayout& layout, int32_t command, int32_t image, const std::string& text);
+ToolbarButton& AddToolbarButton(ToolbarLayout& layout, int32_t command, int32_t image,
+                                const std::string& text);
 // Replaces the layout by the five default buttons: new, open, save, quick edit, about.
 void SetDefaultToolbar(ToolbarLayout& layout, const TextLookup& lookup);
 

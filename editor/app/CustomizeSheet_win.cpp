@@ -53,15 +53,16 @@ int SelectedIndex(HWND dialog, int list, size_t size) {
 KeyCombination ControlCombination(HWND page) {
     const WORD value = static_cast<WORD>(SendItem(page, IDC_CUST_HOTKEY, HKM_GETHOTKEY));
     const BYTE flags = HIBYTE(value);
-    return {LOBYTE(value), (flags & HOTKEYF_SHIFT) != 0, (flags & HOTKEYF_ALT) != 0, (flags & HOTKEYF_CONTROL) != 0,
-            (flags & HOTKEYF_EXT) != 0};
+    return {LOBYTE(value), (flags & HOTKEYF_SHIFT) != 0, (flags & HOTKEYF_ALT) != 0,
+            (flags & HOTKEYF_CONTROL) != 0, (flags & HOTKEYF_EXT) != 0};
 }
 
 void ShowConflict(HWND page) {
     const int index = SelectedIndex(page, IDC_CUST_COMMANDS, g_commands.records.size());
     const KeyCombination keys = ControlCombination(page);
     const int owner = index < 0 ? -1 : FindHotkeyOwner(g_commands, keys, static_cast<size_t>(index));
-    SetDlgItemTextA(page, IDC_CUST_CONFLICT, owner < 0 ? "" : g_commands.records[static_cast<size_t>(owner)].name.c_str());
+    SetDlgItemTextA(page, IDC_CUST_CONFLICT,
+                    owner < 0 ? "" : g_commands.records[static_cast<size_t>(owner)].name.c_str());
 }
 
 void ShowCommand(HWND page) {
@@ -143,7 +144,9 @@ INT_PTR CALLBACK HotkeyPage(HWND page, UINT message, WPARAM wParam, LPARAM lPara
 
 // ---- Toolbar page ----
 
-int SelectedButton(HWND page) { return SelectedIndex(page, IDC_TB_BUTTONS, g_toolbarLayout.buttons.size()); }
+int SelectedButton(HWND page) {
+    return SelectedIndex(page, IDC_TB_BUTTONS, g_toolbarLayout.buttons.size());
+}
 
 void ShowButton(HWND page) {
     g_sheet.filling = true;
@@ -177,11 +180,13 @@ void FillButtons(HWND page, int select) {
     SendItem(page, IDC_TB_BUTTONS, LB_RESETCONTENT);
     for (size_t i = 0; i < g_toolbarLayout.buttons.size(); ++i) {
         const std::string text = ListText(g_toolbarLayout.buttons[i]);
-        const LRESULT item = SendItem(page, IDC_TB_BUTTONS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        const LRESULT item =
+            SendItem(page, IDC_TB_BUTTONS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         SendItem(page, IDC_TB_BUTTONS, LB_SETITEMDATA, static_cast<WPARAM>(item), static_cast<LPARAM>(i));
     }
     const int count = static_cast<int>(g_toolbarLayout.buttons.size());
-    SendItem(page, IDC_TB_BUTTONS, LB_SETCURSEL, count == 0 ? static_cast<WPARAM>(-1) : std::clamp(select, 0, count - 1));
+    SendItem(page, IDC_TB_BUTTONS, LB_SETCURSEL,
+             count == 0 ? static_cast<WPARAM>(-1) : std::clamp(select, 0, count - 1));
     ShowButton(page);
 }
 
@@ -190,8 +195,10 @@ void FillActions(HWND page) {
     SendItem(page, IDC_TB_ACTION, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Lookup("TXT_NONE")));
     SendItem(page, IDC_TB_ACTION, CB_SETITEMDATA, 0, static_cast<LPARAM>(kNoAction));
     for (const CommandRecord& record : g_commands.records) {
-        const LRESULT item = SendItem(page, IDC_TB_ACTION, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(record.name.c_str()));
-        SendItem(page, IDC_TB_ACTION, CB_SETITEMDATA, static_cast<WPARAM>(item), static_cast<LPARAM>(record.command));
+        const LRESULT item =
+            SendItem(page, IDC_TB_ACTION, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(record.name.c_str()));
+        SendItem(page, IDC_TB_ACTION, CB_SETITEMDATA, static_cast<WPARAM>(item),
+                 static_cast<LPARAM>(record.command));
     }
 }
 
@@ -274,8 +281,10 @@ BOOL ToolbarCommand(HWND page, WORD id, WORD code) {
             const std::string shown = ListText(buttons[static_cast<size_t>(index)]);
             const LRESULT item = SendItem(page, IDC_TB_BUTTONS, LB_GETCURSEL);
             SendItem(page, IDC_TB_BUTTONS, LB_DELETESTRING, static_cast<WPARAM>(item));
-            SendItem(page, IDC_TB_BUTTONS, LB_INSERTSTRING, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(shown.c_str()));
-            SendItem(page, IDC_TB_BUTTONS, LB_SETITEMDATA, static_cast<WPARAM>(item), static_cast<LPARAM>(index));
+            SendItem(page, IDC_TB_BUTTONS, LB_INSERTSTRING, static_cast<WPARAM>(item),
+                     reinterpret_cast<LPARAM>(shown.c_str()));
+            SendItem(page, IDC_TB_BUTTONS, LB_SETITEMDATA, static_cast<WPARAM>(item),
+                     static_cast<LPARAM>(index));
             SendItem(page, IDC_TB_BUTTONS, LB_SETCURSEL, static_cast<WPARAM>(item));
             RebuildToolbar();
             return TRUE;
@@ -285,8 +294,8 @@ BOOL ToolbarCommand(HWND page, WORD id, WORD code) {
             const int index = SelectedButton(page);
             const LRESULT action = SendItem(page, IDC_TB_ACTION, CB_GETCURSEL);
             if (index < 0 || action == CB_ERR) return TRUE;
-            buttons[static_cast<size_t>(index)].command =
-                static_cast<int32_t>(SendItem(page, IDC_TB_ACTION, CB_GETITEMDATA, static_cast<WPARAM>(action)));
+            buttons[static_cast<size_t>(index)].command = static_cast<int32_t>(
+                SendItem(page, IDC_TB_ACTION, CB_GETITEMDATA, static_cast<WPARAM>(action)));
             RebuildToolbar();
             return TRUE;
         }
@@ -400,13 +409,24 @@ LRESULT CALLBACK IconSelectProc(HWND control, UINT message, WPARAM wParam, LPARA
         case WM_HSCROLL: {
             int first = g_picker.first;
             switch (LOWORD(wParam)) {
-                case SB_LINELEFT: first -= 1; break;
-                case SB_LINERIGHT: first += 1; break;
-                case SB_PAGELEFT: first -= 2; break;
-                case SB_PAGERIGHT: first += 2; break;
+                case SB_LINELEFT:
+                    first -= 1;
+                    break;
+                case SB_LINERIGHT:
+                    first += 1;
+                    break;
+                case SB_PAGELEFT:
+                    first -= 2;
+                    break;
+                case SB_PAGERIGHT:
+                    first += 2;
+                    break;
                 case SB_THUMBTRACK:
-                case SB_THUMBPOSITION: first = static_cast<short>(HIWORD(wParam)); break;
-                default: return 0;
+                case SB_THUMBPOSITION:
+                    first = static_cast<short>(HIWORD(wParam));
+                    break;
+                default:
+                    return 0;
             }
             g_picker.first = first;
             UpdateScrollBar(control);
@@ -451,7 +471,8 @@ INT_PTR CALLBACK PickerDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
             RECT now{};
             GetWindowRect(control, &now);
             SetWindowPos(control, nullptr, 0, 0, now.right - now.left,
-                         frame.bottom - frame.top + GetSystemMetrics(SM_CYHSCROLL), SWP_NOMOVE | SWP_NOZORDER);
+                         frame.bottom - frame.top + GetSystemMetrics(SM_CYHSCROLL),
+                         SWP_NOMOVE | SWP_NOZORDER);
             // Show the selected cell.
             g_picker.first = g_picker.selected - VisibleCells(control) + 1;
             UpdateScrollBar(control);
@@ -481,7 +502,8 @@ void ShowCustomizeSheet(HWND owner) {
         int dialog;
         DLGPROC procedure;
         const std::string* title;
-    } kinds[2] = {{IDD_CUSTOMIZE_HOTKEYS, HotkeyPage, &hotkeyTitle}, {IDD_CUSTOMIZE_TOOLBAR, ToolbarPage, &toolbarTitle}};
+    } kinds[2] = {{IDD_CUSTOMIZE_HOTKEYS, HotkeyPage, &hotkeyTitle},
+                  {IDD_CUSTOMIZE_TOOLBAR, ToolbarPage, &toolbarTitle}};
     for (int i = 0; i < 2; ++i) {
         pages[i].dwSize = sizeof pages[i];
         pages[i].dwFlags = PSP_USETITLE;

@@ -97,14 +97,16 @@ bool DecodeEnvironment(std::span<const uint8_t> bytes, CommandTable& table, Tool
     uint32_t magic = 0, hotkeyCount = 0, buttonCount = 0;
     if (!reader.Read32(magic) || magic != kHotkeyMagic) return false;
     if (!reader.Read32(hotkeyCount) || !reader.Read32(buttonCount)) return false;
-    if (hotkeyCount > kMaxEnvironmentRecords || hotkeyCount * kHotkeyRecordSize > reader.Remaining()) return false;
+    if (hotkeyCount > kMaxEnvironmentRecords || hotkeyCount * kHotkeyRecordSize > reader.Remaining())
+        return false;
     std::vector<HotkeyRecord> hotkeys(hotkeyCount);
     for (HotkeyRecord& record : hotkeys)
         if (!ReadHotkey(reader, record)) return false;
     uint32_t secondCount = 0;
     if (!reader.Read32(magic) || magic != kToolbarMagic) return false;
     if (!reader.Read32(secondCount) || secondCount != buttonCount) return false;
-    if (buttonCount > kMaxEnvironmentRecords || buttonCount * kButtonRecordSize > reader.Remaining()) return false;
+    if (buttonCount > kMaxEnvironmentRecords || buttonCount * kButtonRecordSize > reader.Remaining())
+        return false;
     ToolbarLayout read;
     read.buttons.resize(buttonCount);
     for (ToolbarButton& button : read.buttons)

@@ -14,7 +14,9 @@ namespace zelt {
 
 namespace {
 
-std::string LookupText(const char* key) { return Lookup(key); }
+std::string LookupText(const char* key) {
+    return Lookup(key);
+}
 
 std::vector<MenuItem> ReadMenu(HMENU menu) {
     std::vector<MenuItem> items;
@@ -50,7 +52,9 @@ std::string KeyName(UINT key, bool extended) {
     return name;
 }
 
-bool Pressed(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+bool Pressed(int key) {
+    return (GetKeyState(key) & 0x8000) != 0;
+}
 
 }  // namespace
 
@@ -61,7 +65,9 @@ void BuildCommandTable() {
     BuildCommandTableFromMenu(g_commands, items, LookupText);
 }
 
-void SetDefaultToolbar() { SetDefaultToolbar(g_toolbarLayout, LookupText); }
+void SetDefaultToolbar() {
+    SetDefaultToolbar(g_toolbarLayout, LookupText);
+}
 
 void LoadEnvironment(const std::string& path) {
     if (LoadEnvironmentFile(path, g_commands, g_toolbarLayout) == EnvironmentLoad::kDamaged)
@@ -105,6 +111,8 @@ const char* CommandHint(UINT command) {
     return record ? record->hint.c_str() : nullptr;
 }
 
-void FreeCommandTable() { g_commands.records.clear(); }
+void FreeCommandTable() {
+    g_commands.records.clear();
+}
 
 }  // namespace zelt

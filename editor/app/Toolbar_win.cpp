@@ -17,8 +17,8 @@ UniqueImageList g_images;
 UniqueImageList g_disabledImages;
 
 DWORD ToolbarStyle() {
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | TBSTYLE_WRAPABLE |
-                  CCS_NODIVIDER | CCS_NOPARENTALIGN;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT |
+                  TBSTYLE_WRAPABLE | CCS_NODIVIDER | CCS_NOPARENTALIGN;
     if (g_settings.toolbarRightText) style |= TBSTYLE_LIST;
     return style;
 }
@@ -47,11 +47,12 @@ UniqueImageList MakeDisabledImages(HIMAGELIST images) {
 
 void LoadImages() {
     if (g_images) return;
-    UniqueBitmap strip(static_cast<HBITMAP>(
-        LoadImageA(Shell().instance, MAKEINTRESOURCEA(IDB_EDITOR_TOOLBAR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    UniqueBitmap strip(static_cast<HBITMAP>(LoadImageA(Shell().instance, MAKEINTRESOURCEA(IDB_EDITOR_TOOLBAR),
+                                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     BITMAP info{};
     if (!strip || !GetObjectA(strip.Get(), sizeof info, &info)) return;
-    g_images.Reset(ImageList_Create(kImageSide, kImageSide, ILC_COLOR24 | ILC_MASK, info.bmWidth / kImageSide, 0));
+    g_images.Reset(
+        ImageList_Create(kImageSide, kImageSide, ILC_COLOR24 | ILC_MASK, info.bmWidth / kImageSide, 0));
     if (!g_images) return;
     ImageList_AddMasked(g_images.Get(), strip.Get(), kImageKey);
     g_disabledImages = MakeDisabledImages(g_images.Get());
@@ -150,7 +151,9 @@ void DestroyToolbarImages() {
     g_images.Reset();
 }
 
-HIMAGELIST ToolbarImages() { return g_images.Get(); }
+HIMAGELIST ToolbarImages() {
+    return g_images.Get();
+}
 
 void SetCommandEnabled(UINT command, bool enabled) {
     ChangeButtons(command, [enabled](BYTE state) -> BYTE {

@@ -45,7 +45,8 @@ class Commands : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(LoadStringTable(test::HostToWindowsPath(ZELT_DIST_DIR) + "\\Zelt_Builder.csf"));
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_HOTKEY_CLASS | ICC_WIN95_CLASSES};
+        INITCOMMONCONTROLSEX controls{sizeof controls,
+                                      ICC_BAR_CLASSES | ICC_HOTKEY_CLASS | ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
         Shell() = ShellWindows{};
         Shell().instance = GetModuleHandleA(nullptr);
@@ -55,8 +56,8 @@ protected:
         windowClass.lpszClassName = "CommandsTestMain";
         RegisterClassA(&windowClass);
         main_ = CreateWindowExA(0, "CommandsTestMain", "main", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600, nullptr,
-                                LoadMenuA(Shell().instance, MAKEINTRESOURCEA(IDR_MAIN_MENU)), Shell().instance,
-                                nullptr);
+                                LoadMenuA(Shell().instance, MAKEINTRESOURCEA(IDR_MAIN_MENU)),
+                                Shell().instance, nullptr);
         ASSERT_NE(main_, nullptr);
         Shell().main = main_;
         Shell().applyWindowState = [this] { ++applied_; };
@@ -151,8 +152,12 @@ std::thread Drive(std::function<bool(HWND)> match, std::function<void(HWND)> dri
     });
 }
 
-bool IsCustomizeSheet(HWND window) { return test::WindowText(window) == "Customize"; }
-bool IsPicker(HWND window) { return GetDlgItem(window, IDC_ICON_SELECT) != nullptr; }
+bool IsCustomizeSheet(HWND window) {
+    return test::WindowText(window) == "Customize";
+}
+bool IsPicker(HWND window) {
+    return GetDlgItem(window, IDC_ICON_SELECT) != nullptr;
+}
 bool IsMessageBox(HWND window) {
     char name[16] = {};
     GetClassNameA(window, name, sizeof name);
@@ -160,15 +165,19 @@ bool IsMessageBox(HWND window) {
 }
 
 void Click(HWND dialog, int id) {
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 void SelectListItem(HWND dialog, int id, int item) {
     SendDlgItemMessageA(dialog, id, LB_SETCURSEL, static_cast<WPARAM>(item), 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
-HWND CurrentPage(HWND sheet) { return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
+HWND CurrentPage(HWND sheet) {
+    return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
 
 int IndexOf(uint32_t command) {
     for (size_t i = 0; i < g_commands.records.size(); ++i)
@@ -191,8 +200,8 @@ TEST_F(Commands, TableComesFromTheRealMenuWithPrefixesHintsAndHotButtons) {
     EXPECT_STREQ(CommandHint(IDM_NEW), Lookup("GUI:MENUNEWHINT"));
     EXPECT_EQ(FindCommand(g_commands, IDM_CUSTOMIZE)->name,
               std::string(Lookup("GUI:TOOLS")) + "-" + Lookup("GUI:MENUCUSTOMIZE"));
-    const uint32_t hot[] = {IDM_HOT_UP, IDM_HOT_DOWN, IDM_HOT_RIGHT, IDM_HOT_LEFT, IDM_HOT_SWITCH, IDM_HOT_HEIGHT_UP,
-                            IDM_HOT_HEIGHT_DOWN};
+    const uint32_t hot[] = {IDM_HOT_UP,     IDM_HOT_DOWN,      IDM_HOT_RIGHT,      IDM_HOT_LEFT,
+                            IDM_HOT_SWITCH, IDM_HOT_HEIGHT_UP, IDM_HOT_HEIGHT_DOWN};
     for (size_t i = 0; i < 7; ++i) EXPECT_EQ(records[records.size() - 7 + i].command, hot[i]);
     EXPECT_EQ(records.back().name, Lookup("TXT_QM_HBOTTOM"));
     EXPECT_STREQ(CommandHint(IDM_HOT_UP), Lookup("TXT_QM_TOPHINT"));
@@ -212,7 +221,8 @@ TEST_F(Commands, DispatchSendsTheEnabledCommandAndStatesReachMenuToolbarAndHotke
     ASSERT_EQ(ToolbarCommands(), (std::vector<int>{IDM_NEW, IDM_OPEN, IDM_SAVE, IDM_QUICK_EDIT, IDM_ABOUT}));
     ASSERT_NE(ToolbarImages(), nullptr);
     EXPECT_GE(ImageList_GetImageCount(ToolbarImages()), 10);
-    auto disabled = reinterpret_cast<HIMAGELIST>(SendMessageA(Shell().toolbar, TB_GETDISABLEDIMAGELIST, 0, 0));
+    auto disabled =
+        reinterpret_cast<HIMAGELIST>(SendMessageA(Shell().toolbar, TB_GETDISABLEDIMAGELIST, 0, 0));
     ASSERT_NE(disabled, nullptr);
     EXPECT_EQ(ImageList_GetImageCount(disabled), ImageList_GetImageCount(ToolbarImages()));
 
@@ -270,7 +280,8 @@ TEST_F(Commands, DamagedEnvironmentShowsTheMessageAndKeepsTheDefaults) {
     const std::string path = test::HostToWindowsPath(folder.Path()) + "Environment.dat";
     LoadEnvironment(path + ".missing");  // no file: no message (a box would block here)
 
-    AssignHotkey(g_commands, static_cast<size_t>(IndexOf(IDM_OPEN_FOLDER)), KeyCombination{'F', false, false, true});
+    AssignHotkey(g_commands, static_cast<size_t>(IndexOf(IDM_OPEN_FOLDER)),
+                 KeyCombination{'F', false, false, true});
     SaveEnvironment(path);
     BuildCommandTable();
     SetDefaultToolbar();
@@ -292,6 +303,37 @@ TEST_F(Commands, DamagedEnvironmentShowsTheMessageAndKeepsTheDefaults) {
     EXPECT_EQ(shown, Lookup("ERROR:HOTKEYLOAD1"));
     EXPECT_EQ(MatchHotkey(g_commands, KeyCombination{'F', false, false, true}), nullptr);
     EXPECT_EQ(g_toolbarLayout.buttons.size(), 5u);
+
+    // Saving at exit into a folder that does not exist: the message, owned by nobody once the main
+    // window that owned messages is gone.
+    HWND gone = CreateWindowExA(0, "CommandsTestMain", "gone", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, nullptr,
+                                nullptr, Shell().instance, nullptr);
+    SetMessageOwner(gone);
+    DestroyWindow(gone);
+    HWND owner = main_;
+    driver = Drive(IsMessageBox, [&](HWND box) {
+        shown = test::WindowText(GetDlgItem(box, 0xFFFF));
+        owner = GetWindow(box, GW_OWNER);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    SaveEnvironment(path + ".missing\\Environment.dat");
+    driver.join();
+    EXPECT_EQ(shown, Lookup("ERROR:HOTKEYSAVE1"));
+    EXPECT_EQ(owner, nullptr);
+    SetMessageOwner(nullptr);
+}
+
+TEST_F(Commands, ToolbarTextsFollowTheSettings) {
+    g_settings.toolbarRightText = false;
+    ASSERT_TRUE(CreateToolbar(main_));
+    EXPECT_FALSE(GetWindowLongPtrA(Shell().toolbar, GWL_STYLE) & TBSTYLE_LIST);
+    char text[64] = {};
+    SendMessageA(Shell().toolbar, TB_GETBUTTONTEXTA, IDM_OPEN, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, Lookup("GUI:OPEN"));
+    g_settings.toolbarRightText = true;
+    RebuildToolbar();
+    EXPECT_TRUE(GetWindowLongPtrA(Shell().toolbar, GWL_STYLE) & TBSTYLE_LIST);
+    EXPECT_EQ(ToolbarCommands(), (std::vector<int>{IDM_NEW, IDM_OPEN, IDM_SAVE, IDM_QUICK_EDIT, IDM_ABOUT}));
 }
 
 TEST_F(Commands, HotkeyPageAssignsOnOkAndRestoresOnCancel) {
@@ -406,27 +448,35 @@ TEST_F(Commands, IconPickerReturnsTheClickedCellOrTheCurrentImage) {
         return result;
     };
     auto click = [](HWND control, int x) { SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(x, 10)); };
-    EXPECT_EQ(pick(3, [&](HWND c) { click(c, 2 * 48 + 5); }, IDOK), 1);
-    EXPECT_EQ(pick(3, [&](HWND c) { click(c, 5); }, IDOK), kNoImage);
-    EXPECT_EQ(pick(3, [&](HWND c) { click(c, 5); }, IDCANCEL), 3);
+    EXPECT_EQ(pick(
+                  3, [&](HWND c) { click(c, 2 * 48 + 5); }, IDOK),
+              1);
+    EXPECT_EQ(pick(
+                  3, [&](HWND c) { click(c, 5); }, IDOK),
+              kNoImage);
+    EXPECT_EQ(pick(
+                  3, [&](HWND c) { click(c, 5); }, IDCANCEL),
+              3);
     // Scrolled to the end (the thumb past it is held at the last page), the last cell is the last image.
-    EXPECT_EQ(pick(kNoImage,
-                   [&](HWND c) {
-                       SendMessageA(c, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 500), 0);
-                       RECT client{};
-                       GetClientRect(c, &client);
-                       const int visible = client.right / 48;
-                       click(c, (visible - 1) * 48 + 5);
-                   },
-                   IDOK),
+    EXPECT_EQ(pick(
+                  kNoImage,
+                  [&](HWND c) {
+                      SendMessageA(c, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 500), 0);
+                      RECT client{};
+                      GetClientRect(c, &client);
+                      const int visible = client.right / 48;
+                      click(c, (visible - 1) * 48 + 5);
+                  },
+                  IDOK),
               images - 1);
     // One page right moves two cells.
-    EXPECT_EQ(pick(kNoImage,
-                   [&](HWND c) {
-                       SendMessageA(c, WM_HSCROLL, SB_PAGERIGHT, 0);
-                       click(c, 5);
-                   },
-                   IDOK),
+    EXPECT_EQ(pick(
+                  kNoImage,
+                  [&](HWND c) {
+                      SendMessageA(c, WM_HSCROLL, SB_PAGERIGHT, 0);
+                      click(c, 5);
+                  },
+                  IDOK),
               1);
     EXPECT_EQ(ClampFirstCell(-3, 13, 7), 0);
     EXPECT_EQ(ClampFirstCell(9, 13, 7), 6);

@@ -40,12 +40,14 @@ MenuItem Popup(const char* key, std::vector<MenuItem> items) {
 
 // A small menu bar with a nested submenu, a separator and the recent-files placeholder.
 std::vector<MenuItem> FakeMenu() {
-    return {Popup("GUI:FILE", {Command("GUI:MENUNEW", IDM_NEW), Command("GUI:MENUOPEN", IDM_OPEN), Separator(),
-                               Command("GUI:RECENT", kNoCommandId), Command("GUI:MENUSAVE", IDM_SAVE)}),
-            Popup("GUI:TILE", {Popup("GUI:MORE", {Command("GUI:ADD", IDM_ADD_TILE)}),
-                               Command("GUI:DELETE", IDM_DELETE_TILE)}),
-            Popup("", {Command("GUI:ABOUT", IDM_ABOUT)}),
-            Popup("GUI:TOOLS", {Command("GUI:FULLSCREEN", IDM_FULL_SCREEN), Command("GUI:OPENFOLDER", IDM_OPEN_FOLDER)})};
+    return {
+        Popup("GUI:FILE", {Command("GUI:MENUNEW", IDM_NEW), Command("GUI:MENUOPEN", IDM_OPEN), Separator(),
+                           Command("GUI:RECENT", kNoCommandId), Command("GUI:MENUSAVE", IDM_SAVE)}),
+        Popup("GUI:TILE", {Popup("GUI:MORE", {Command("GUI:ADD", IDM_ADD_TILE)}),
+                           Command("GUI:DELETE", IDM_DELETE_TILE)}),
+        Popup("", {Command("GUI:ABOUT", IDM_ABOUT)}),
+        Popup("GUI:TOOLS",
+              {Command("GUI:FULLSCREEN", IDM_FULL_SCREEN), Command("GUI:OPENFOLDER", IDM_OPEN_FOLDER)})};
 }
 
 CommandTable FakeTable() {
@@ -69,9 +71,10 @@ ToolbarLayout DefaultLayout() {
 
 TEST(CommandTableTest, BuildsFromTheMenuInOrderWithPrefixesHintsAndHotButtons) {
     const CommandTable table = FakeTable();
-    const std::vector<uint32_t> ids = {IDM_NEW, IDM_OPEN, IDM_SAVE, IDM_ADD_TILE, IDM_DELETE_TILE, IDM_ABOUT,
-                                       IDM_FULL_SCREEN, IDM_OPEN_FOLDER, IDM_HOT_UP, IDM_HOT_DOWN, IDM_HOT_RIGHT,
-                                       IDM_HOT_LEFT, IDM_HOT_SWITCH, IDM_HOT_HEIGHT_UP, IDM_HOT_HEIGHT_DOWN};
+    const std::vector<uint32_t> ids = {
+        IDM_NEW,       IDM_OPEN,        IDM_SAVE,        IDM_ADD_TILE,      IDM_DELETE_TILE,
+        IDM_ABOUT,     IDM_FULL_SCREEN, IDM_OPEN_FOLDER, IDM_HOT_UP,        IDM_HOT_DOWN,
+        IDM_HOT_RIGHT, IDM_HOT_LEFT,    IDM_HOT_SWITCH,  IDM_HOT_HEIGHT_UP, IDM_HOT_HEIGHT_DOWN};
     ASSERT_EQ(table.records.size(), ids.size());
     for (size_t i = 0; i < ids.size(); ++i) {
         EXPECT_EQ(table.records[i].command, ids[i]) << i;
@@ -189,7 +192,8 @@ void ExpectDefaults(const CommandTable& table, const ToolbarLayout& layout) {
 TEST(EnvironmentTest, RoundTripsHotkeysAndToolbar) {
     const std::vector<uint8_t> bytes = CustomFile();
     ASSERT_EQ(bytes.size(), 12 + 12 * FakeTable().records.size() + 8 + 76 * 2);
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 4), (std::vector<uint8_t>{0x31, 0x56, 0x4E, 0x45}));
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 4),
+              (std::vector<uint8_t>{0x31, 0x56, 0x4E, 0x45}));
 
     CommandTable table = FakeTable();
     ToolbarLayout layout = DefaultLayout();
@@ -211,9 +215,11 @@ TEST(EnvironmentTest, RoundTripsHotkeysAndToolbar) {
     EXPECT_EQ(test::ReadFile(folder.File("Environment.dat")), bytes);
     CommandTable loaded = FakeTable();
     ToolbarLayout loadedLayout = DefaultLayout();
-    EXPECT_EQ(LoadEnvironmentFile(folder.File("Environment.dat"), loaded, loadedLayout), EnvironmentLoad::kLoaded);
+    EXPECT_EQ(LoadEnvironmentFile(folder.File("Environment.dat"), loaded, loadedLayout),
+              EnvironmentLoad::kLoaded);
     EXPECT_EQ(EncodeEnvironment(loaded, loadedLayout), bytes);
-    EXPECT_EQ(LoadEnvironmentFile(folder.File("missing.dat"), loaded, loadedLayout), EnvironmentLoad::kMissing);
+    EXPECT_EQ(LoadEnvironmentFile(folder.File("missing.dat"), loaded, loadedLayout),
+              EnvironmentLoad::kMissing);
     EXPECT_EQ(EncodeEnvironment(loaded, loadedLayout), bytes);
 }
 

@@ -50,8 +50,10 @@ void DrawAbout(Image& image) {
     FillDisk(image, {24, 24}, 20, kBlue);
     StrokeCircle(image, {24, 24}, 20, kLine, kDarkBlue);
     FillDisk(image, {24, 13.5}, 3.5, kPaper);
-    FillPolygon(image, {{19, 20}, {27, 20}, {27, 34}, {30, 34}, {30, 37}, {18, 37}, {18, 34}, {21, 34}, {21, 23}, {19, 23}},
-                kPaper);
+    FillPolygon(
+        image,
+        {{19, 20}, {27, 20}, {27, 34}, {30, 34}, {30, 37}, {18, 37}, {18, 34}, {21, 34}, {21, 23}, {19, 23}},
+        kPaper);
 }
 
 // A bent arrow pointing left, the undo sign; mirrored it is redo.
@@ -105,7 +107,8 @@ void DrawArrow(Image& image, Point tip, double dx, double dy) {
     // A small triangle pointing along (dx, dy).
     const double side = 5;
     FillPolygon(image,
-                {tip, {tip.x - dx * 7 - dy * side, tip.y - dy * 7 - dx * side},
+                {tip,
+                 {tip.x - dx * 7 - dy * side, tip.y - dy * 7 - dx * side},
                  {tip.x - dx * 7 + dy * side, tip.y - dy * 7 + dx * side}},
                 kBlue);
 }
