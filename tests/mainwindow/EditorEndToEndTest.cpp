@@ -54,7 +54,13 @@ protected:
     }
     void TearDown() override { ReleaseDocumentContents(); }
 
-    std::string Exe() const { return "\"" + program_.File("Zelt_Builder.exe") + "\""; }
+    std::string Exe() const { return Quoted(program_.File("Zelt_Builder.exe")); }
+    static std::string Quoted(const std::string& path) {
+        std::string quoted(1, '"');
+        quoted += path;
+        quoted += '"';
+        return quoted;
+    }
     std::string Map(const std::string& name) const { return maps_.File(name); }
     std::string Lookup(const char* key) { return LookupIn(strings_, StringRunFlags{}, key); }
 
