@@ -31,13 +31,12 @@ add_library(zelt_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/app/ShellWindows_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/AboutPage_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/strings/Translate_win.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/interchange/ImageLibrary_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/interchange/ImageDialogs_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/template/GameInstall_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/viewer/ViewerWindow_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/viewer/ViewerSettings_win.cpp
 )
-target_link_libraries(zelt_shell PUBLIC zelt_viewer zelt_render zelt_strings zelt_settings zelt_crash zelt_core
+target_link_libraries(zelt_shell PUBLIC zelt_viewer zelt_interchange zelt_render zelt_strings zelt_settings zelt_crash zelt_core
   comctl32 shell32 msimg32 ole32 oleaut32 uuid gdi32 user32 advapi32)
 
 add_executable(Zelt_Builder WIN32 ${CMAKE_CURRENT_LIST_DIR}/app/Main_win.cpp ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.rc)
