@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "editor/template/DocumentClass.h"
 #include "editor/template/TileLayout.h"
+#include "editor/views/DibCanvas.h"
+#include "editor/views/TemplateRender.h"
 
 namespace zelt {
 
@@ -41,6 +44,16 @@ bool ExtraImagePicture(const TileRecord& tile, const PaletteTable& palette, uint
     std::copy_n(tile.extraImage.begin(), std::min(indexes.size(), tile.extraImage.size()), indexes.begin());
     out = Coloured(tile.extraWidth, tile.extraHeight, std::move(indexes), palette, fill);
     return true;
+}
+
+bool RenderWholeTemplate(DibCanvas& canvas) {
+    TemplateBounds bounds;
+    if (!ComputeTemplateBounds(bounds) || !Doc().palette || bounds.Width() <= 0 || bounds.Height() <= 0 ||
+        bounds.Width() > kMaxPictureSide || bounds.Height() > kMaxPictureSide)
+        return false;
+    if (!canvas.Create(static_cast<int>(bounds.Width()), static_cast<int>(bounds.Height()))) return false;
+    canvas.Clear(0xFFFFFF);
+    return RenderTemplate(canvas, 0, 0, false);
 }
 
 std::string ExportTileFileName(std::string_view folder, int position, bool extra, std::string_view format) {

@@ -16,6 +16,7 @@ namespace zelt {
 
 inline constexpr uint32_t kExportNormalFill = 0x000000;  // file exports of normal images
 inline constexpr uint32_t kClipboardFill = 0xFFFFFF;     // clipboard copies of either image
+inline constexpr int64_t kMaxPictureSide = 16384;        // Export all of a larger template is refused
 // File exports of extra images are filled with the colour of palette entry 0.
 inline uint32_t ExportExtraFill(const PaletteTable& palette) { return palette[0]; }
 
@@ -24,6 +25,13 @@ inline uint32_t ExportExtraFill(const PaletteTable& palette) { return palette[0]
 Picture NormalImagePicture(const TileRecord& tile, int cellW, int cellH, const PaletteTable& palette, uint32_t fill);
 // False (and an empty picture) for a tile without an extra image.
 bool ExtraImagePicture(const TileRecord& tile, const PaletteTable& palette, uint32_t fill, Picture& out);
+
+class DibCanvas;
+
+// Export all: the document's whole template on white at (0, 0), without frame or selection marker,
+// with the view's toggles for normal and extra images. False (canvas untouched) without an open
+// document or its palette, for empty bounds, or for a side over kMaxPictureSide.
+bool RenderWholeTemplate(DibCanvas& canvas);
 
 // "%stile%dN.%s" and "%stile%dE.%s" with the folder (ending in a separator), position and format name.
 std::string ExportTileFileName(std::string_view folder, int position, bool extra, std::string_view format);

@@ -4,6 +4,7 @@
 
 #include "editor/interchange/CropArithmetic.h"
 #include "editor/interchange/ImportImage.h"
+#include "editor/interchange/PaintProgram.h"
 #include "editor/interchange/TileBitmaps.h"
 #include "editor/template/TileLayout.h"
 #include "editor/views/DibCanvas.h"
@@ -206,6 +207,35 @@ TEST_F(DocumentImport, TheExtraImageTakesTheRectangleAndItsSize) {
     EXPECT_TRUE(CanUndo());
     EXPECT_FALSE(ImportExtraImage(-1, ColourPicture(image), {0, 0, 0, 2}));
     EXPECT_FALSE(ImportNormalImage(7, ColourPicture(image), 0, 0));
+}
+
+TEST_F(DocumentImport, ThePaintProgramsPictureComesBackAsTheSameTile) {
+    OpenThreeTiles();
+    TileRecord& tile = Doc().tiles[0];
+    for (size_t i = 0; i < tile.diamond.size(); ++i) tile.diamond[i] = static_cast<uint8_t>(i % 5);  // with index 0
+    const TileRecord before = tile;
+    const Picture picture = PaintPicture(tile, 48, 24, *Doc().palette);
+    EXPECT_FALSE(picture.Indexed());
+    EXPECT_EQ(picture.colours.GetPixel(0, 0), (*Doc().palette)[0]);
+    ASSERT_TRUE(ImportNormalImage(0, picture, 0, 0));
+    EXPECT_EQ(Doc().tiles[0].diamond, before.diamond);
+    EXPECT_EQ(PaintCommandLine("C:\\My Temp\\"), "mspaint.exe \"C:\\My Temp\\ImgTmp.bmp\"");
+}
+
+TEST_F(DocumentImport, ExportAllDrawsTheWholeTemplateOnWhite) {
+    DibCanvas canvas;
+    EXPECT_FALSE(RenderWholeTemplate(canvas));
+    OpenThreeTiles();
+    ASSERT_TRUE(RenderWholeTemplate(canvas));
+    TemplateBounds bounds;
+    ASSERT_TRUE(ComputeTemplateBounds(bounds));
+    EXPECT_EQ(canvas.Width(), bounds.Width());
+    EXPECT_EQ(canvas.Height(), bounds.Height());
+    EXPECT_EQ(canvas.GetPixel(0, 0), 0xFFFFFFu);
+    Views().showNormalImages = false;
+    ASSERT_TRUE(RenderWholeTemplate(canvas));
+    for (int y = 0; y < canvas.Height(); ++y)
+        for (int x = 0; x < canvas.Width(); ++x) ASSERT_EQ(canvas.GetPixel(x, y), 0xFFFFFFu);
 }
 
 }  // namespace
