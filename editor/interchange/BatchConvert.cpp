@@ -1,5 +1,7 @@
 #include "editor/interchange/BatchConvert.h"
 
+#include <utility>
+
 #include "editor/editing/TileProperties.h"
 #include "editor/interchange/ImportImage.h"
 #include "editor/template/DocumentClass.h"
@@ -53,7 +55,8 @@ BatchOutcome RunBatchConversion(const BatchJob& job, const BatchHooks& hooks) {
     outcome.started = true;
 
     std::vector<TileRecord> tiles = doc.tiles;
-    UndoHistory undo = doc.undo;
+    // The history is put back afterwards, so the items need not record into it.
+    UndoHistory undo = std::exchange(doc.undo, UndoHistory{});
     const bool modified = doc.modified;
     const bool wasSuspended = InterfaceUpdatesSuspended();
     doc.selected = 0;
