@@ -28,8 +28,8 @@ void ReadBytes(png_structp png, png_bytep out, png_size_t count) {
 }
 
 void WriteBytes(png_structp png, png_bytep data, png_size_t count) {
-    static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png))->insert(
-        static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png))->end(), data, data + count);
+    std::vector<uint8_t>* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
+    out->insert(out->end(), data, data + count);
 }
 void FlushNothing(png_structp) {}
 
