@@ -68,7 +68,7 @@ BENCHMARK(BM_ImportAll)->Unit(benchmark::kMillisecond);
 // 100 pictures of a 10 x 10-cell template through the zelt beside the benchmarks' tree; none when the
 // tool is not there.
 double ConvertPicturesPerSecond() {
-    const std::string zelt = ProgramFolder() + "../tools/zelt";
+    const std::string zelt = NativePath(ProgramFolder() + "..\\tools\\zelt");
     if (!std::filesystem::exists(zelt)) return 0;
     const std::filesystem::path work = std::filesystem::temp_directory_path() / "zelt_bench_convert";
     std::filesystem::remove_all(work);

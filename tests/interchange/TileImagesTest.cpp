@@ -134,6 +134,38 @@ TEST(TileImages, ImportAllGivesOverlappedPixelsToTheEarlierTile) {
     EXPECT_EQ(tiles[2].diamond, expected[2].diamond);
 }
 
+// Import all as described: each tile reads its window, then its diamond is painted with entry 0's
+// colour in the picture, so later tiles read transparent pixels there.
+std::vector<TileRecord> ImportAllByPainting(std::vector<TileRecord> tiles, int cellW, int cellH,
+                                            const PaletteTable& palette, Picture picture) {
+    const TemplateBounds bounds = ComputeTileBounds(tiles, cellW, cellH);
+    PixelIndexer indexer(picture, palette);
+    for (TileRecord& tile : tiles) {
+        const int x = static_cast<int>(tile.x - cellW / 2 - bounds.minX);
+        const int y = static_cast<int>(tile.y - HeightLift(tile.height, cellH) - bounds.minY);
+        ApplyNormalImage(tile, cellW, cellH, indexer, x, y);
+        for (int r = 0; r < cellH; ++r)
+            for (int i = 0; i < DiamondRowWidth(r, cellH); ++i)
+                picture.colours.SetPixel(x + DiamondRowStart(r, cellW, cellH) + i, y + r, palette[0]);
+    }
+    return tiles;
+}
+
+TEST(TileImages, ImportAllMatchesPaintingTileByTile) {
+    std::mt19937 rng(3);
+    const PaletteTable palette = Ramp();
+    for (int cellW : {48, 60}) {
+        const int cellH = cellW / 2;
+        std::vector<TileRecord> tiles = RandomTiles(rng, cellW, cellH, 60);
+        for (TileRecord& tile : tiles) tile.height = static_cast<int>(rng() % 4);  // lifted tiles overlap others
+        Picture picture;
+        ASSERT_TRUE(RenderEditorComposition(tiles, cellW, cellH, palette, picture.colours));
+        const std::vector<TileRecord> expected = ImportAllByPainting(tiles, cellW, cellH, palette, picture);
+        ASSERT_TRUE(ImportAllTiles(tiles, cellW, cellH, palette, picture));
+        for (size_t t = 0; t < tiles.size(); ++t) ASSERT_EQ(tiles[t].diamond, expected[t].diamond) << cellW << " " << t;
+    }
+}
+
 TEST(CropArithmetic, AClickCentresTheWindowAndIsClamped) {
     // A 96 x 48 picture shown 192 x 96: its middle gives the window at (24, 12).
     EXPECT_EQ(CropFromClick(96, 192, 96, 48), 24);
