@@ -2,9 +2,6 @@
 // whole process, in pictures per second.
 #include <benchmark/benchmark.h>
 
-#include "bench/LargeTemplate.h"
-#include "bench/RatioReporter.h"
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/LargeTemplate.h"
+#include "bench/RatioReporter.h"
 #include "editor/app/ProgramFolder.h"
 #include "editor/interchange/ImportImage.h"
 #include "editor/interchange/PictureFile.h"
@@ -80,7 +79,8 @@ double ConvertPicturesPerSecond() {
     }
     std::vector<uint8_t> bytes;
     std::string error;
-    if (!EncodeTemplate(tiles, 60, 30, {}, bytes, error) || !WriteFileAtomic((work / "t.tem").string(), bytes, error))
+    if (!EncodeTemplate(tiles, 60, 30, {}, bytes, error) ||
+        !WriteFileAtomic((work / "t.tem").string(), bytes, error))
         return 0;
     Picture picture;
     RenderEditorComposition(tiles, 60, 30, Ramps(), picture.colours);
@@ -95,7 +95,8 @@ double ConvertPicturesPerSecond() {
     for (int run = 0; run < 3; ++run) {
         const auto start = std::chrono::steady_clock::now();
         if (std::system(command.c_str()) != 0) return 0;
-        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        best =
+            std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     std::filesystem::remove_all(work);
     return 100 / best;
@@ -108,12 +109,14 @@ int main(int argc, char** argv) {
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const ColourImage& picture = TheSubject().picture.colours;
-    std::printf("Import all of a 100 x 100-cell RA2/YR picture (%d x %d): %.1fx one pass over its pixels "
-                "(target: at most 6x)\n",
-                picture.width, picture.height, reporter.seconds["BM_ImportAll"] / reporter.seconds["BM_ReadPixels"]);
+    std::printf(
+        "Import all of a 100 x 100-cell RA2/YR picture (%d x %d): %.1fx one pass over its pixels "
+        "(target: at most 6x)\n",
+        picture.width, picture.height, reporter.seconds["BM_ImportAll"] / reporter.seconds["BM_ReadPixels"]);
     const double rate = ConvertPicturesPerSecond();
     if (rate > 0) {
-        std::printf("zelt convert, 100 pictures of a 10 x 10-cell template as one process: %.0f pictures/s\n", rate);
+        std::printf("zelt convert, 100 pictures of a 10 x 10-cell template as one process: %.0f pictures/s\n",
+                    rate);
     } else {
         std::printf("zelt convert: the tool was not found beside the benchmarks, not measured\n");
     }

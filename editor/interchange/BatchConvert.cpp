@@ -67,7 +67,8 @@ BatchOutcome RunBatchConversion(const BatchJob& job, const BatchHooks& hooks) {
         if (std::optional<std::string> output = BatchOutputPath(job.folder, picturePath, job.extension)) {
             failure = RunItem(*output, picturePath, job.autoColour, hooks);
         } else {
-            failure = "gives no file name, or one longer than " + std::to_string(kMaxPathLength) + " characters";
+            failure =
+                "gives no file name, or one longer than " + std::to_string(kMaxPathLength) + " characters";
         }
         if (failure) outcome.failures.push_back(BatchFailure{picturePath, *failure});
         ++outcome.done;

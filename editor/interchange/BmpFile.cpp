@@ -12,12 +12,16 @@ constexpr int kInfoHeaderSize = 40;
 constexpr int64_t kMaxSide = 1 << 15;
 constexpr int32_t kRgb = 0, kBitFields = 3;
 
-int Load16(const uint8_t* p) { return p[0] | p[1] << 8; }
+int Load16(const uint8_t* p) {
+    return p[0] | p[1] << 8;
+}
 void Store16(uint8_t* p, int v) {
     p[0] = static_cast<uint8_t>(v);
     p[1] = static_cast<uint8_t>(v >> 8);
 }
-int64_t RowStride(int64_t width, int bits) { return (width * bits + 31) / 32 * 4; }
+int64_t RowStride(int64_t width, int bits) {
+    return (width * bits + 31) / 32 * 4;
+}
 
 bool Fail(std::string& error, const char* reason) {
     error = reason;
@@ -40,12 +44,14 @@ bool DecodeBmp(std::span<const uint8_t> bytes, Picture& out, std::string& error)
     const int64_t usedColours = static_cast<uint32_t>(LoadI32(info + 32));
     if (infoSize < kInfoHeaderSize || !RangeInside(kFileHeaderSize, infoSize, bytes.size()) || planes != 1)
         return Fail(error, "damaged BMP header");
-    if (bits != 8 && bits != 24 && bits != 32) return Fail(error, "only 8-, 24- and 32-bit BMP files are read");
+    if (bits != 8 && bits != 24 && bits != 32)
+        return Fail(error, "only 8-, 24- and 32-bit BMP files are read");
     if (compression == kBitFields && bits == 32) {
         // The masks follow a 40-byte header; later headers hold them at the same place.
         if (!RangeInside(kFileHeaderSize + kInfoHeaderSize, 12, bytes.size()) ||
             static_cast<uint32_t>(LoadI32(info + 40)) != 0xFF0000 ||
-            static_cast<uint32_t>(LoadI32(info + 44)) != 0xFF00 || static_cast<uint32_t>(LoadI32(info + 48)) != 0xFF)
+            static_cast<uint32_t>(LoadI32(info + 44)) != 0xFF00 ||
+            static_cast<uint32_t>(LoadI32(info + 48)) != 0xFF)
             return Fail(error, "only the plain colour masks of 32-bit BMP files are read");
     } else if (compression != kRgb) {
         return Fail(error, "compressed BMP files are not read");
@@ -55,7 +61,8 @@ bool DecodeBmp(std::span<const uint8_t> bytes, Picture& out, std::string& error)
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
         return Fail(error, "BMP size out of range");
     const int64_t stride = RowStride(width, bits);
-    if (!RangeInside(pixelOffset, stride * height, bytes.size())) return Fail(error, "BMP pixels past the end");
+    if (!RangeInside(pixelOffset, stride * height, bytes.size()))
+        return Fail(error, "BMP pixels past the end");
 
     if (bits == 8) {
         const int64_t entries = usedColours == 0 ? 256 : usedColours;

@@ -5,11 +5,17 @@
 
 namespace zelt {
 
-int ClampCrop(int value, int low, int high) { return high < low ? low : std::clamp(value, low, high); }
+int ClampCrop(int value, int low, int high) {
+    return high < low ? low : std::clamp(value, low, high);
+}
 
-int CropSpinMaximum(int size, int window) { return std::max(0, size - window); }
+int CropSpinMaximum(int size, int window) {
+    return std::max(0, size - window);
+}
 
-int ClampNormalCrop(int value, int size, int window) { return ClampCrop(std::max(value, 0), 0, size - window); }
+int ClampNormalCrop(int value, int size, int window) {
+    return ClampCrop(std::max(value, 0), 0, size - window);
+}
 
 CropRect ClampExtraCrop(CropRect rect, int pictureWidth, int pictureHeight) {
     rect.width = std::max(rect.width, 1);

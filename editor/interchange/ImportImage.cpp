@@ -95,7 +95,8 @@ bool ImportAllTiles(std::vector<TileRecord>& tiles, int cellW, int cellH, const 
         tiles[t].diamond.resize(static_cast<size_t>(DiamondSize(cellW, cellH)));
     }
     std::vector<size_t> rowStart(static_cast<size_t>(cellH) + 1, 0);  // of each diamond row in the block
-    for (int r = 0; r < cellH; ++r) rowStart[r + 1] = rowStart[r] + static_cast<size_t>(DiamondRowWidth(r, cellH));
+    for (int r = 0; r < cellH; ++r)
+        rowStart[r + 1] = rowStart[r] + static_cast<size_t>(DiamondRowWidth(r, cellH));
 
     // Pixels an earlier tile took read as index 0, as if painted with entry 0's colour; the picture
     // itself stays untouched.
@@ -103,7 +104,8 @@ bool ImportAllTiles(std::vector<TileRecord>& tiles, int cellW, int cellH, const 
     for (size_t band = 0; band < bandTiles.size(); ++band) {
         const int bandTop = static_cast<int>(band) * kBand, bandEnd = std::min(height, bandTop + kBand);
         const uint32_t* bandPixels = picture.colours.pixels.data() + static_cast<size_t>(bandTop) * width;
-        for (size_t i = 0; i < static_cast<size_t>(bandEnd - bandTop) * width; i += 16) __builtin_prefetch(bandPixels + i);
+        for (size_t i = 0; i < static_cast<size_t>(bandEnd - bandTop) * width; i += 16)
+            __builtin_prefetch(bandPixels + i);
         std::fill(taken.begin(), taken.end(), 0);
         for (uint32_t t : bandTiles[band]) {
             TileRecord& tile = tiles[t];
@@ -173,7 +175,8 @@ bool ImportAll(const Picture& picture) {
 std::string ImportAllSizeText() {
     TemplateBounds bounds;
     if (!ComputeTemplateBounds(bounds)) return {};
-    return Ui().Text("MSG:IMPORTALL1") + " " + std::to_string(bounds.Width()) + "x" + std::to_string(bounds.Height());
+    return Ui().Text("MSG:IMPORTALL1") + " " + std::to_string(bounds.Width()) + "x" +
+           std::to_string(bounds.Height());
 }
 
 }  // namespace zelt

@@ -16,7 +16,7 @@ namespace zelt {
 // The palette index of each pixel of one picture. A colour search is remembered for the colours
 // seen, so a picture of few colours is matched at the speed of a table look-up.
 class PixelIndexer {
-public:
+  public:
     PixelIndexer(const Picture& picture, const PaletteTable& palette);
     int Width() const { return picture_.colours.width; }
     int Height() const { return picture_.colours.height; }
@@ -40,7 +40,7 @@ public:
     // True when the picture's own indexes are used.
     bool Direct() const { return direct_; }
 
-private:
+  private:
     static constexpr int kCacheBits = 12;
     static constexpr uint32_t kFilled = 1u << 24;
     void Remember(size_t slot, uint32_t colour);

@@ -7,8 +7,8 @@
 namespace zelt {
 
 const std::array<const char*, kOverviewColumns> kOverviewColumnKeys = {
-    "GUI:COLUMN_X",         "GUI:COLUMN_X",         "GUI:COLUMN_HEIGHT",    "GUI:COLUMN_TERRAIN_TYPE",
-    "GUI:COLUMN_RAMP_TYPE", "GUI:COLUMN_HAVE_EXTRA", "GUI:COLUMN_EXTRA_X",  "GUI:COLUMN_EXTRA_Y",
+    "GUI:COLUMN_X",         "GUI:COLUMN_X",          "GUI:COLUMN_HEIGHT",  "GUI:COLUMN_TERRAIN_TYPE",
+    "GUI:COLUMN_RAMP_TYPE", "GUI:COLUMN_HAVE_EXTRA", "GUI:COLUMN_EXTRA_X", "GUI:COLUMN_EXTRA_Y",
     "GUI:COLUMN_EXTRA_DX",  "GUI:COLUMN_EXTRA_DY"};
 
 namespace {
@@ -26,7 +26,7 @@ std::string HaveExtraText(const TileRecord& tile, const TextOfKey& text) {
 
 std::array<std::string, kOverviewColumns> OverviewCells(const TileRecord& tile, const TextOfKey& text) {
     std::array<std::string, kOverviewColumns> cells = {
-        std::to_string(tile.x),        std::to_string(tile.y),       std::to_string(tile.height),
+        std::to_string(tile.x),        std::to_string(tile.y),        std::to_string(tile.height),
         TerrainName(tile.terrainCode), std::to_string(tile.rampType), HaveExtraText(tile, text)};
     if (tile.hasExtra) {
         cells[6] = std::to_string(tile.extraX);
@@ -56,7 +56,8 @@ void ReportWriter::WriteText(std::string_view text) {
     }
 }
 
-std::string OverviewReport(const std::vector<TileRecord>& tiles, const std::string& fileName, const TextOfKey& text) {
+std::string OverviewReport(const std::vector<TileRecord>& tiles, const std::string& fileName,
+                           const TextOfKey& text) {
     ReportWriter w;
     const std::string rule = text("TXT_OVERVIEW_TITLE2");
     w.WriteText(rule);
@@ -71,14 +72,15 @@ std::string OverviewReport(const std::vector<TileRecord>& tiles, const std::stri
     w.WriteLineEnd();
     for (size_t i = 0; i < tiles.size(); ++i) {
         const TileRecord& t = tiles[i];
-        w.WriteText("Tile: " + std::to_string(i) + "\nX " + std::to_string(t.x) + "\nY: " + std::to_string(t.y) +
-                    "\nHeight: " + std::to_string(t.height) + "\nTerrain type: " + TerrainName(t.terrainCode) +
-                    "\nRamp type: " + std::to_string(t.rampType) + "\nHave extra: " + HaveExtraText(t, text) + "\n");
+        w.WriteText(
+            "Tile: " + std::to_string(i) + "\nX " + std::to_string(t.x) + "\nY: " + std::to_string(t.y) +
+            "\nHeight: " + std::to_string(t.height) + "\nTerrain type: " + TerrainName(t.terrainCode) +
+            "\nRamp type: " + std::to_string(t.rampType) + "\nHave extra: " + HaveExtraText(t, text) + "\n");
         if (t.hasExtra) {
             w.WriteLineEnd();
             w.WriteText("\nExtra X: " + std::to_string(t.extraX) + "\nExtra Y: " + std::to_string(t.extraY) +
-                        "\nExtra DX: " + std::to_string(t.extraWidth) + "\nExtra DY: " +
-                        std::to_string(t.extraHeight) + "\n");
+                        "\nExtra DX: " + std::to_string(t.extraWidth) +
+                        "\nExtra DY: " + std::to_string(t.extraHeight) + "\n");
         }
         w.WriteLineEnd();
         w.WriteLineEnd();

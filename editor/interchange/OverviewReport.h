@@ -32,6 +32,7 @@ struct ReportWriter {
 };
 
 // The report: title block, the file name, and each tile's lines.
-std::string OverviewReport(const std::vector<TileRecord>& tiles, const std::string& fileName, const TextOfKey& text);
+std::string OverviewReport(const std::vector<TileRecord>& tiles, const std::string& fileName,
+                           const TextOfKey& text);
 
 }  // namespace zelt

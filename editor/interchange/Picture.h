@@ -11,8 +11,8 @@ namespace zelt {
 
 struct Picture {
     ColourImage colours;
-    std::vector<uint8_t> indexes;  // empty, or one palette index per pixel, top row first
-    std::vector<uint32_t> palette; // 0x00RRGGBB; the file's palette when indexes is not empty
+    std::vector<uint8_t> indexes;   // empty, or one palette index per pixel, top row first
+    std::vector<uint32_t> palette;  // 0x00RRGGBB; the file's palette when indexes is not empty
 
     bool Indexed() const { return !indexes.empty(); }
 };

@@ -25,9 +25,11 @@ bool ReadPictureFile(const std::string& path, Picture& out, std::string& error) 
         return false;
     }
     static const uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    if (bytes->size() >= 8 && std::memcmp(bytes->data(), kPngSignature, 8) == 0) return DecodePngFile(path, *bytes, out, error);
+    if (bytes->size() >= 8 && std::memcmp(bytes->data(), kPngSignature, 8) == 0)
+        return DecodePngFile(path, *bytes, out, error);
     if (!DecodeBmp(*bytes, out, error)) {
-        if (bytes->size() < 2 || (*bytes)[0] != 'B' || (*bytes)[1] != 'M') error = "neither a BMP nor a PNG file";
+        if (bytes->size() < 2 || (*bytes)[0] != 'B' || (*bytes)[1] != 'M')
+            error = "neither a BMP nor a PNG file";
         return false;
     }
     return true;

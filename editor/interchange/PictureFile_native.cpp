@@ -62,7 +62,8 @@ bool Decode(Decoding& d, std::string& error) {
     png_uint_32 width = 0, height = 0;
     int depth = 0, type = 0;
     png_get_IHDR(png, info, &width, &height, &depth, &type, nullptr, nullptr, nullptr);
-    if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide || uint64_t{width} * height > kMaxPixels)
+    if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide ||
+        uint64_t{width} * height > kMaxPixels)
         png_error(png, "PNG size out of range");
     const bool indexed = type == PNG_COLOR_TYPE_PALETTE;
     if (indexed) {
@@ -136,7 +137,8 @@ bool Encode(Encoding& e, const Picture& picture, std::string& error) {
         }
     }
     e.rowPointers.resize(static_cast<size_t>(height));
-    for (int y = 0; y < height; ++y) e.rowPointers[static_cast<size_t>(y)] = e.rows.data() + pixelBytes * width * y;
+    for (int y = 0; y < height; ++y)
+        e.rowPointers[static_cast<size_t>(y)] = e.rows.data() + pixelBytes * width * y;
 
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &error, KeepError, IgnoreWarning);
     if (!png) return false;
@@ -184,6 +186,8 @@ bool WritePngFile(const std::string& path, const Picture& picture, std::string& 
     return WriteFileAtomic(path, e.out, error);
 }
 
-bool PngWritesIndexes() { return true; }
+bool PngWritesIndexes() {
+    return true;
+}
 
 }  // namespace zelt

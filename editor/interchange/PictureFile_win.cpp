@@ -48,8 +48,8 @@ bool WritePngFile(const std::string& path, const Picture& picture, std::string& 
     if (!LibraryReady(error)) return false;
     // The library picks the format by the extension, so the temporary file keeps ".png".
     const std::string temporary = path + ".tmp.png";
-    if (!g_imageLibrary.save(NativePath(temporary).c_str(), picture.colours.pixels.data(), picture.colours.width,
-                             picture.colours.height) ||
+    if (!g_imageLibrary.save(NativePath(temporary).c_str(), picture.colours.pixels.data(),
+                             picture.colours.width, picture.colours.height) ||
         !ReplaceFileWith(temporary, path)) {
         std::remove(NativePath(temporary).c_str());
         error = "cannot be written";
@@ -58,6 +58,8 @@ bool WritePngFile(const std::string& path, const Picture& picture, std::string& 
     return true;
 }
 
-bool PngWritesIndexes() { return false; }
+bool PngWritesIndexes() {
+    return false;
+}
 
 }  // namespace zelt

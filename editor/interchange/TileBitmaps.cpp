@@ -12,10 +12,12 @@ namespace zelt {
 namespace {
 
 // Colours from the indexes: the palette colour, or the fill where the index is 0.
-Picture Coloured(int width, int height, std::vector<uint8_t> indexes, const PaletteTable& palette, uint32_t fill) {
+Picture Coloured(int width, int height, std::vector<uint8_t> indexes, const PaletteTable& palette,
+                 uint32_t fill) {
     Picture picture;
     picture.colours = ColourImage(width, height);
-    for (size_t i = 0; i < indexes.size(); ++i) picture.colours.pixels[i] = indexes[i] ? palette[indexes[i]] : fill;
+    for (size_t i = 0; i < indexes.size(); ++i)
+        picture.colours.pixels[i] = indexes[i] ? palette[indexes[i]] : fill;
     picture.indexes = std::move(indexes);
     picture.palette.assign(palette.begin(), palette.end());
     return picture;
@@ -23,7 +25,8 @@ Picture Coloured(int width, int height, std::vector<uint8_t> indexes, const Pale
 
 }  // namespace
 
-Picture NormalImagePicture(const TileRecord& tile, int cellW, int cellH, const PaletteTable& palette, uint32_t fill) {
+Picture NormalImagePicture(const TileRecord& tile, int cellW, int cellH, const PaletteTable& palette,
+                           uint32_t fill) {
     std::vector<uint8_t> indexes(static_cast<size_t>(cellW) * static_cast<size_t>(cellH), 0);
     // A diamond shorter than the cell's layout is drawn as far as it goes.
     size_t at = 0;
@@ -40,7 +43,8 @@ Picture NormalImagePicture(const TileRecord& tile, int cellW, int cellH, const P
 bool ExtraImagePicture(const TileRecord& tile, const PaletteTable& palette, uint32_t fill, Picture& out) {
     out = Picture{};
     if (!tile.hasExtra || tile.extraWidth <= 0 || tile.extraHeight <= 0) return false;
-    std::vector<uint8_t> indexes(static_cast<size_t>(tile.extraWidth) * static_cast<size_t>(tile.extraHeight), 0);
+    std::vector<uint8_t> indexes(static_cast<size_t>(tile.extraWidth) * static_cast<size_t>(tile.extraHeight),
+                                 0);
     std::copy_n(tile.extraImage.begin(), std::min(indexes.size(), tile.extraImage.size()), indexes.begin());
     out = Coloured(tile.extraWidth, tile.extraHeight, std::move(indexes), palette, fill);
     return true;
@@ -57,7 +61,8 @@ bool RenderWholeTemplate(DibCanvas& canvas) {
 }
 
 std::string ExportTileFileName(std::string_view folder, int position, bool extra, std::string_view format) {
-    return std::string(folder) + "tile" + std::to_string(position) + (extra ? "E." : "N.") + std::string(format);
+    return std::string(folder) + "tile" + std::to_string(position) + (extra ? "E." : "N.") +
+           std::string(format);
 }
 
 std::string ExportFolderOfField(std::string_view field) {

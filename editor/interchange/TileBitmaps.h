@@ -18,11 +18,14 @@ inline constexpr uint32_t kExportNormalFill = 0x000000;  // file exports of norm
 inline constexpr uint32_t kClipboardFill = 0xFFFFFF;     // clipboard copies of either image
 inline constexpr int64_t kMaxPictureSide = 16384;        // Export all of a larger template is refused
 // File exports of extra images are filled with the colour of palette entry 0.
-inline uint32_t ExportExtraFill(const PaletteTable& palette) { return palette[0]; }
+inline uint32_t ExportExtraFill(const PaletteTable& palette) {
+    return palette[0];
+}
 
 // The picture is indexed as well: its indexes are the tile's, 0 where nothing is drawn, and its
 // palette is the template's. Dropping the indexes leaves the colour picture.
-Picture NormalImagePicture(const TileRecord& tile, int cellW, int cellH, const PaletteTable& palette, uint32_t fill);
+Picture NormalImagePicture(const TileRecord& tile, int cellW, int cellH, const PaletteTable& palette,
+                           uint32_t fill);
 // False (and an empty picture) for a tile without an extra image.
 bool ExtraImagePicture(const TileRecord& tile, const PaletteTable& palette, uint32_t fill, Picture& out);
 

@@ -30,7 +30,7 @@ TEST(BatchNames, OnlyThePicturesExtensionIsReplaced) {
 }
 
 class BatchRun : public DocumentFixture {
-protected:
+  protected:
     std::string outFolder;
     Picture good;
     std::vector<std::string> loaded;
@@ -64,7 +64,8 @@ TEST_F(BatchRun, WritesEachPictureAndRestoresTheDocument) {
     const std::vector<TileRecord> tiles = Doc().tiles;
     const size_t steps = Doc().undo.states.size();
     const int position = Doc().undo.position;
-    BatchJob job{{"C:\\p\\a.png", "C:\\p\\missing.bmp", "C:\\p\\small.png", "C:\\p\\b"}, outFolder, "sno", true};
+    BatchJob job{
+        {"C:\\p\\a.png", "C:\\p\\missing.bmp", "C:\\p\\small.png", "C:\\p\\b"}, outFolder, "sno", true};
     const BatchOutcome outcome = RunBatchConversion(job, Hooks());
     EXPECT_TRUE(outcome.started);
     EXPECT_EQ(outcome.done, 4);

@@ -45,11 +45,13 @@ TEST(OverviewReport, TheReportListsEveryTile) {
     extra.extraWidth = 30;
     extra.extraHeight = 40;
     const std::string report = OverviewReport({plain, extra}, "C:\\t\\a.tem", Text);
-    EXPECT_EQ(report,
-              "====\r\nOverview\r\n====\r\n\r\nC:\\t\\a.tem\r\n\r\n"
-              "Tile: 0\r\nX 24\r\nY: 12\r\nHeight: 0\r\nTerrain type: Clear\r\nRamp type: 0\r\nHave extra: no\r\n\r\n"
-              "Tile: 1\r\nX -5\r\nY: 0\r\nHeight: 3\r\nTerrain type: Rock\r\nRamp type: 2\r\nHave extra: yes\r\n"
-              "Extra X: 1\r\nExtra Y: -2\r\nExtra DX: 30\r\nExtra DY: 40\r\n\r\n");
+    EXPECT_EQ(
+        report,
+        "====\r\nOverview\r\n====\r\n\r\nC:\\t\\a.tem\r\n\r\n"
+        "Tile: 0\r\nX 24\r\nY: 12\r\nHeight: 0\r\nTerrain type: Clear\r\nRamp type: 0\r\nHave extra: "
+        "no\r\n\r\n"
+        "Tile: 1\r\nX -5\r\nY: 0\r\nHeight: 3\r\nTerrain type: Rock\r\nRamp type: 2\r\nHave extra: yes\r\n"
+        "Extra X: 1\r\nExtra Y: -2\r\nExtra DX: 30\r\nExtra DY: 40\r\n\r\n");
 
     const auto cells = OverviewCells(extra, Text);
     EXPECT_EQ(cells[3], "Rock");

@@ -33,7 +33,7 @@ TEST(TileImages, ExportPicturesHaveTheirSizesAndFills) {
     const Picture normal = NormalImagePicture(tile, 60, 30, palette, kExportNormalFill);
     ASSERT_EQ(normal.colours.width, 60);
     ASSERT_EQ(normal.colours.height, 30);
-    EXPECT_EQ(normal.colours.GetPixel(0, 0), 0x000000u);              // corner outside the diamond
+    EXPECT_EQ(normal.colours.GetPixel(0, 0), 0x000000u);  // corner outside the diamond
     EXPECT_EQ(normal.colours.GetPixel(DiamondRowStart(0, 60, 30), 0), 0x000000u);  // index 0
     EXPECT_EQ(normal.colours.GetPixel(30, 15), palette[tile.diamond[DiamondSize(60, 30) / 2 + 28]]);
     // The same as the view's renderer draws on black.
@@ -41,7 +41,8 @@ TEST(TileImages, ExportPicturesHaveTheirSizesAndFills) {
     ASSERT_TRUE(canvas.Create(60, 30));
     DrawTileDiamond(tile, 60, 30, palette, canvas, 0, 0);
     for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 60; ++x) ASSERT_EQ(normal.colours.GetPixel(x, y), canvas.GetPixel(x, y)) << x << "," << y;
+        for (int x = 0; x < 60; ++x)
+            ASSERT_EQ(normal.colours.GetPixel(x, y), canvas.GetPixel(x, y)) << x << "," << y;
 
     Picture extra;
     EXPECT_FALSE(ExtraImagePicture(tile, palette, 0, extra));
@@ -55,22 +56,25 @@ TEST(TileImages, ExportPicturesHaveTheirSizesAndFills) {
 }
 
 TEST(TileImages, BatchExportWritesEveryImageAndReportsFailures) {
-    std::vector<TileRecord> tiles = {GridTile(48, 24, 0, 0, 1), GridTile(48, 24, 1, 0, 2), GridTile(48, 24, 0, 1, 3)};
+    std::vector<TileRecord> tiles = {GridTile(48, 24, 0, 0, 1), GridTile(48, 24, 1, 0, 2),
+                                     GridTile(48, 24, 0, 1, 3)};
     tiles[1].hasExtra = true;
     tiles[1].extraWidth = tiles[1].extraHeight = 2;
     tiles[1].extraImage = {1, 2, 3, 4};
     std::vector<std::string> names;
-    EXPECT_TRUE(ExportTiles(tiles, 48, 24, Ramp(), "C:\\out\\", "BMP", [&](const std::string& path, const Picture&) {
-        names.push_back(path);
-        return true;
-    }));
-    EXPECT_EQ(names, (std::vector<std::string>{"C:\\out\\tile0N.BMP", "C:\\out\\tile1N.BMP", "C:\\out\\tile1E.BMP",
-                                               "C:\\out\\tile2N.BMP"}));
+    EXPECT_TRUE(
+        ExportTiles(tiles, 48, 24, Ramp(), "C:\\out\\", "BMP", [&](const std::string& path, const Picture&) {
+            names.push_back(path);
+            return true;
+        }));
+    EXPECT_EQ(names, (std::vector<std::string>{"C:\\out\\tile0N.BMP", "C:\\out\\tile1N.BMP",
+                                               "C:\\out\\tile1E.BMP", "C:\\out\\tile2N.BMP"}));
     names.clear();
-    EXPECT_FALSE(ExportTiles(tiles, 48, 24, Ramp(), "x\\", "PNG", [&](const std::string& path, const Picture&) {
-        names.push_back(path);
-        return path != "x\\tile0N.PNG";
-    }));
+    EXPECT_FALSE(
+        ExportTiles(tiles, 48, 24, Ramp(), "x\\", "PNG", [&](const std::string& path, const Picture&) {
+            names.push_back(path);
+            return path != "x\\tile0N.PNG";
+        }));
     EXPECT_EQ(names.size(), 4u);  // the run goes on after a failure
     EXPECT_EQ(ExportFolderOfField(""), "\\");
     EXPECT_EQ(ExportFolderOfField("C:\\out"), "C:\\out\\");
@@ -118,7 +122,8 @@ TEST(TileImages, TheNormalImageIsReadThroughTheWindow) {
 TEST(TileImages, ImportAllGivesOverlappedPixelsToTheEarlierTile) {
     const PaletteTable palette = Ramp();
     // Two tiles at the same place: the second reads nothing but transparent pixels.
-    std::vector<TileRecord> tiles = {GridTile(48, 24, 0, 0, 1), GridTile(48, 24, 0, 0, 2), GridTile(48, 24, 3, 0, 3)};
+    std::vector<TileRecord> tiles = {GridTile(48, 24, 0, 0, 1), GridTile(48, 24, 0, 0, 2),
+                                     GridTile(48, 24, 3, 0, 3)};
     tiles[2].height = 1;  // lifted by 12 pixels
     ColourImage picture;
     ASSERT_TRUE(RenderEditorComposition(tiles, 48, 24, palette, picture));
@@ -157,12 +162,14 @@ TEST(TileImages, ImportAllMatchesPaintingTileByTile) {
     for (int cellW : {48, 60}) {
         const int cellH = cellW / 2;
         std::vector<TileRecord> tiles = RandomTiles(rng, cellW, cellH, 60);
-        for (TileRecord& tile : tiles) tile.height = static_cast<int>(rng() % 4);  // lifted tiles overlap others
+        for (TileRecord& tile : tiles)
+            tile.height = static_cast<int>(rng() % 4);  // lifted tiles overlap others
         Picture picture;
         ASSERT_TRUE(RenderEditorComposition(tiles, cellW, cellH, palette, picture.colours));
         const std::vector<TileRecord> expected = ImportAllByPainting(tiles, cellW, cellH, palette, picture);
         ASSERT_TRUE(ImportAllTiles(tiles, cellW, cellH, palette, picture));
-        for (size_t t = 0; t < tiles.size(); ++t) ASSERT_EQ(tiles[t].diamond, expected[t].diamond) << cellW << " " << t;
+        for (size_t t = 0; t < tiles.size(); ++t)
+            ASSERT_EQ(tiles[t].diamond, expected[t].diamond) << cellW << " " << t;
     }
 }
 
@@ -201,7 +208,11 @@ TEST(CropArithmetic, TheExtraRectangleStaysInsideAndNeverEmpty) {
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x) drawn += canvas.GetPixel(x, y) ? '#' : '.';
     // The frame of one pixel inverts it four times; the centre once more.
-    EXPECT_EQ(drawn, "...." "...#" "...#" ".###");
+    EXPECT_EQ(drawn,
+              "...."
+              "...#"
+              "...#"
+              ".###");
 }
 
 using DocumentImport = DocumentFixture;
@@ -220,8 +231,8 @@ TEST_F(DocumentImport, ImportAllIsOneUndoStepEvenWithAFullHistory) {
     EXPECT_EQ(Doc().undo.states.size(), static_cast<size_t>(kMaxUndoSteps) + 1);
 
     EXPECT_FALSE(ImportAll(ColourPicture(ColourImage(3, 3))));
-    EXPECT_EQ(ImportAllSizeText(), "MSG:IMPORTALL1 " + std::to_string(picture.width) + "x" +
-                                       std::to_string(picture.height));
+    EXPECT_EQ(ImportAllSizeText(),
+              "MSG:IMPORTALL1 " + std::to_string(picture.width) + "x" + std::to_string(picture.height));
 }
 
 TEST_F(DocumentImport, TheExtraImageTakesTheRectangleAndItsSize) {
@@ -244,7 +255,8 @@ TEST_F(DocumentImport, TheExtraImageTakesTheRectangleAndItsSize) {
 TEST_F(DocumentImport, ThePaintProgramsPictureComesBackAsTheSameTile) {
     OpenThreeTiles();
     TileRecord& tile = Doc().tiles[0];
-    for (size_t i = 0; i < tile.diamond.size(); ++i) tile.diamond[i] = static_cast<uint8_t>(i % 5);  // with index 0
+    for (size_t i = 0; i < tile.diamond.size(); ++i)
+        tile.diamond[i] = static_cast<uint8_t>(i % 5);  // with index 0
     const TileRecord before = tile;
     const Picture picture = PaintPicture(tile, 48, 24, *Doc().palette);
     EXPECT_FALSE(picture.Indexed());

@@ -10,7 +10,8 @@ namespace zelt::cli {
 int ExportCommand(const Args& args) {
     ParsedArgs parsed = ParseArgs(args, {"--format", "--palette"}, {"--indexed"});
     if (!parsed.error.empty()) return UsageError(parsed.error);
-    if (parsed.positional.size() != 2) return UsageError("export takes an input template and an output folder");
+    if (parsed.positional.size() != 2)
+        return UsageError("export takes an input template and an output folder");
     const std::string& in = parsed.positional[0];
     const std::string folder = FolderWithSeparator(parsed.positional[1]);
     const std::string* formatOption = parsed.Option("--format");

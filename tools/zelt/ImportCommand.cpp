@@ -10,7 +10,9 @@ namespace zelt::cli {
 
 namespace {
 
-std::string SizeText(int64_t w, int64_t h) { return std::to_string(w) + "x" + std::to_string(h); }
+std::string SizeText(int64_t w, int64_t h) {
+    return std::to_string(w) + "x" + std::to_string(h);
+}
 
 int SaveDocument(const std::string& out) {
     return SaveTemplateFile(out) ? 0 : FileError(out, "cannot be written");
@@ -21,13 +23,16 @@ int SaveDocument(const std::string& out) {
 int ImportCommand(const Args& args) {
     ParsedArgs parsed = ParseArgs(args, {"--tile", "--at", "--size", "--palette"}, {"--extra"});
     if (!parsed.error.empty()) return UsageError(parsed.error);
-    if (parsed.positional.size() != 3) return UsageError("import takes an input template, a picture and an output");
-    const std::string &in = parsed.positional[0], &picturePath = parsed.positional[1], &out = parsed.positional[2];
+    if (parsed.positional.size() != 3)
+        return UsageError("import takes an input template, a picture and an output");
+    const std::string &in = parsed.positional[0], &picturePath = parsed.positional[1],
+                      &out = parsed.positional[2];
     const std::string* tileText = parsed.Option("--tile");
     if (!tileText) return UsageError("import needs --tile N");
     char* end = nullptr;
     const long tile = std::strtol(tileText->c_str(), &end, 10);
-    if (tileText->empty() || *end != '\0' || tile < 0 || tile > 1000000) return UsageError("--tile takes a tile number");
+    if (tileText->empty() || *end != '\0' || tile < 0 || tile > 1000000)
+        return UsageError("--tile takes a tile number");
     int x = 0, y = 0, width = 0, height = 0;
     const std::string* at = parsed.Option("--at");
     if (at && !ParsePair(*at, x, y)) return UsageError("--at takes X,Y");
@@ -45,9 +50,11 @@ int ImportCommand(const Args& args) {
 
     if (extra) {
         const CropRect rect{x, y, size ? width : pw - x, size ? height : ph - y};
-        if (x < 0 || y < 0 || rect.width < 1 || rect.height < 1 || x + rect.width > pw || y + rect.height > ph)
+        if (x < 0 || y < 0 || rect.width < 1 || rect.height < 1 || x + rect.width > pw ||
+            y + rect.height > ph)
             return FileError(picturePath, "is " + SizeText(pw, ph) + ", too small for that rectangle");
-        if (!ImportExtraImage(static_cast<int>(tile), picture, rect)) return FileError(in, "cannot take the image");
+        if (!ImportExtraImage(static_cast<int>(tile), picture, rect))
+            return FileError(in, "cannot take the image");
         return SaveDocument(out);
     }
     if (FitOfNormalImage(pw, ph, doc.cellW, doc.cellH) == NormalImageFit::kTooSmall)
@@ -56,7 +63,8 @@ int ImportCommand(const Args& args) {
     if (x < 0 || y < 0 || x > pw - doc.cellW || y > ph - doc.cellH)
         return FileError(picturePath, "is " + SizeText(pw, ph) + ": a cell at " + std::to_string(x) + "," +
                                           std::to_string(y) + " does not fit in it");
-    if (!ImportNormalImage(static_cast<int>(tile), picture, x, y)) return FileError(in, "cannot take the image");
+    if (!ImportNormalImage(static_cast<int>(tile), picture, x, y))
+        return FileError(in, "cannot take the image");
     return SaveDocument(out);
 }
 
@@ -65,7 +73,8 @@ int ImportAllCommand(const Args& args) {
     if (!parsed.error.empty()) return UsageError(parsed.error);
     if (parsed.positional.size() != 3)
         return UsageError("import-all takes an input template, a picture and an output");
-    const std::string &in = parsed.positional[0], &picturePath = parsed.positional[1], &out = parsed.positional[2];
+    const std::string &in = parsed.positional[0], &picturePath = parsed.positional[1],
+                      &out = parsed.positional[2];
     if (int status = OpenTemplate(in, parsed.Option("--palette"))) return status;
     Picture picture;
     if (int status = ReadPicture(picturePath, picture)) return status;

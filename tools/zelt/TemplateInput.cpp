@@ -59,7 +59,8 @@ bool ParsePair(const std::string& text, int& a, int& b) {
     if (end == s || *end != ',') return false;
     const char* second = end + 1;
     const long last = std::strtol(second, &end, 10);
-    if (end == second || *end != '\0' || first < -1000000 || first > 1000000 || last < -1000000 || last > 1000000)
+    if (end == second || *end != '\0' || first < -1000000 || first > 1000000 || last < -1000000 ||
+        last > 1000000)
         return false;
     a = static_cast<int>(first);
     b = static_cast<int>(last);
