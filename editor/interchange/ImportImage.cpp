@@ -16,6 +16,13 @@ PixelIndexer::PixelIndexer(const Picture& picture, const PaletteTable& palette)
     if (!direct_) PreparePaletteSearch(palette, search_);
 }
 
+uint8_t PixelIndexer::At(int x, int y) {
+    if (x < 0 || y < 0 || x >= Width() || y >= Height()) return 0;
+    uint8_t index = 0;
+    ReadRun(static_cast<size_t>(y) * static_cast<size_t>(Width()) + static_cast<size_t>(x), 1, &index);
+    return index;
+}
+
 void PixelIndexer::Remember(size_t slot, uint32_t colour) {
     cachedColour_[slot] = colour | kFilled;
     cachedIndex_[slot] = static_cast<uint8_t>(NearestPaletteIndexFast(colour, search_));

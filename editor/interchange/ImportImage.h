@@ -21,20 +21,7 @@ class PixelIndexer {
     int Width() const { return picture_.colours.width; }
     int Height() const { return picture_.colours.height; }
     // The index of the pixel at (x, y); 0 outside the picture.
-    uint8_t At(int x, int y) {
-        if (x < 0 || y < 0 || x >= Width() || y >= Height()) return 0;
-        return AtOffset(static_cast<size_t>(y) * static_cast<size_t>(Width()) + static_cast<size_t>(x));
-    }
-    // The index of the pixel at this offset from the top-left, which the caller keeps inside.
-    uint8_t AtOffset(size_t at) {
-        if (direct_) return picture_.indexes[at];
-        const uint32_t colour = picture_.colours.pixels[at] & 0xFFFFFF;
-        if (colour == lastColour_) return lastIndex_;  // pictures are mostly runs of one colour
-        lastColour_ = colour;
-        const size_t slot = (colour * 2654435761u) >> (32 - kCacheBits);
-        if (cachedColour_[slot] != (colour | kFilled)) Remember(slot, colour);
-        return lastIndex_ = cachedIndex_[slot];
-    }
+    uint8_t At(int x, int y);
     // The indexes of count pixels from this offset on, all inside the picture, into out.
     void ReadRun(size_t at, int count, uint8_t* out);
     // True when the picture's own indexes are used.
