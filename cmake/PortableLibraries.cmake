@@ -2,7 +2,8 @@
 # targets and benchmarks that may use any of them.
 function(zelt_portable_libraries var)
   set(libs zelt_core)
-  foreach(lib zelt_strings zelt_settings zelt_mainwindow zelt_document zelt_render zelt_viewer zelt_iconrender)
+  foreach(lib zelt_strings zelt_settings zelt_mainwindow zelt_document zelt_render zelt_interchange zelt_viewer
+          zelt_iconrender)
     if(TARGET ${lib})
       list(APPEND libs ${lib})
     endif()

@@ -39,7 +39,6 @@ add_library(zelt_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/app/Toolbar_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/CustomizeSheet_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/strings/Translate_win.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/interchange/ImageLibrary_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/interchange/ImageDialogs_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/template/GameInstall_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/viewer/ViewerWindow_win.cpp
@@ -56,9 +55,9 @@ add_library(zelt_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/views/HotButtons_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/views/TileStrip_win.cpp
 )
-target_link_libraries(zelt_shell PUBLIC zelt_mainwindow zelt_viewer zelt_render zelt_document zelt_dialogrules
-  zelt_strings zelt_settings zelt_crash zelt_core comctl32 comdlg32 shell32 msimg32 ole32 oleaut32 uuid gdi32 user32
-  advapi32)
+target_link_libraries(zelt_shell PUBLIC zelt_mainwindow zelt_viewer zelt_interchange zelt_render zelt_document
+  zelt_dialogrules zelt_strings zelt_settings zelt_crash zelt_core comctl32 comdlg32 shell32 msimg32 ole32 oleaut32
+  uuid gdi32 user32 advapi32)
 
 add_executable(Zelt_Builder WIN32 ${CMAKE_CURRENT_LIST_DIR}/app/Main_win.cpp ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.rc)
 target_link_libraries(Zelt_Builder PRIVATE zelt_shell)

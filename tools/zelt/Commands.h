@@ -1,5 +1,6 @@
 // The subcommands of the zelt tool. Each returns the process exit status:
-// 0 success, 1 a file could not be read, is not a template or could not be written, 2 a usage error.
+// 0 success, 1 a file could not be read, is not a template, is the wrong size or could not be written,
+// 2 a usage error.
 #pragma once
 #include <string>
 #include <vector>
@@ -12,6 +13,11 @@ int InfoCommand(const Args& args);
 int ResaveCommand(const Args& args);
 int RenderCommand(const Args& args);
 int CsfCommand(const Args& args);
+int ExportCommand(const Args& args);
+int ImportCommand(const Args& args);
+int ImportAllCommand(const Args& args);
+int ConvertCommand(const Args& args);
+int OverviewCommand(const Args& args);
 
 // Prints the usage text to stderr and returns 2.
 int UsageError(const std::string& problem);

@@ -1,15 +1,15 @@
-// zelt render: the preview composition of a template file, written as a 24-bit BMP.
+// zelt render: the preview composition of a template file, written as a BMP or PNG picture.
 #include <cctype>
 #include <cstdlib>
 
 #include "editor/app/ProgramFolder.h"
-#include "editor/interchange/Bmp24.h"
+#include "editor/interchange/PictureFile.h"
 #include "editor/template/FileBytes.h"
 #include "editor/template/GameTables.h"
 #include "editor/template/TemplateFile.h"
 #include "editor/template/TemplatePreview.h"
 #include "editor/views/TemplateRender.h"
-#include "tools/zelt/Commands.h"
+#include "tools/zelt/TemplateInput.h"
 
 namespace zelt::cli {
 
@@ -31,9 +31,10 @@ bool ParseColour(const std::string& text, uint32_t& colour) {
 int RenderCommand(const Args& args) {
     ParsedArgs parsed = ParseArgs(args, {"--palette", "--background"}, {"--editor"});
     if (!parsed.error.empty()) return UsageError(parsed.error);
-    if (parsed.positional.size() != 2) return UsageError("render takes an input template and an output BMP");
+    if (parsed.positional.size() != 2) return UsageError("render takes an input template and an output picture");
     const std::string& in = parsed.positional[0];
     const std::string& out = parsed.positional[1];
+    if (int status = CheckPictureName(out)) return status;
     uint32_t background = 0;
     if (const std::string* text = parsed.Option("--background"); text && !ParseColour(*text, background))
         return UsageError("--background wants six hex digits RRGGBB");
@@ -76,9 +77,9 @@ int RenderCommand(const Args& args) {
         PreviewTemplate(*bytes, canvas, *palette);
     }
 
-    std::string error;
-    if (!WriteFileAtomic(out, EncodeBmp24(canvas), error)) return FileError(out, error);
-    return 0;
+    Picture picture;
+    picture.colours = std::move(canvas);
+    return WritePicture(out, picture);
 }
 
 }  // namespace zelt::cli

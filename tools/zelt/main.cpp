@@ -10,7 +10,12 @@ static const char kUsage[] =
     "usage:\n"
     "  zelt info FILE [--json]\n"
     "  zelt resave IN OUT [--no-z] [--signature TEXT]\n"
-    "  zelt render IN OUT.bmp [--palette FILE] [--background RRGGBB] [--editor]\n"
+    "  zelt render IN OUT.bmp|OUT.png [--palette FILE] [--background RRGGBB] [--editor]\n"
+    "  zelt export IN DIR [--format BMP|PNG] [--indexed] [--palette FILE]\n"
+    "  zelt import IN PICTURE OUT --tile N [--at X,Y] [--extra [--size W,H]] [--palette FILE]\n"
+    "  zelt import-all IN PICTURE OUT [--palette FILE]\n"
+    "  zelt convert IN PICTURE... --into DIR [--ext EXT] [--auto-colour] [--palette FILE]\n"
+    "  zelt overview IN OUT.txt [--csf FILE]\n"
     "  zelt csf compile SRC OUT.csf\n"
     "  zelt csf dump FILE.csf\n";
 
@@ -77,6 +82,11 @@ int main(int argc, char** argv) {
     if (command == "resave") return ResaveCommand(args);
     if (command == "render") return RenderCommand(args);
     if (command == "csf") return CsfCommand(args);
+    if (command == "export") return ExportCommand(args);
+    if (command == "import") return ImportCommand(args);
+    if (command == "import-all") return ImportAllCommand(args);
+    if (command == "convert") return ConvertCommand(args);
+    if (command == "overview") return OverviewCommand(args);
     if (command == "help" || command == "--help" || command == "-h") {
         UsageError("");
         return 0;
