@@ -6,8 +6,11 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <filesystem>
 
+#include "editor/app/CommandTable.h"
+#include "editor/app/Environment.h"
 #include "editor/app/MainLayout.h"
 #include "editor/strings/StringTable.h"
 #include "editor/template/DocumentClass.h"
@@ -25,6 +28,7 @@ using namespace zelt::test;
 namespace {
 
 constexpr DWORD kStartTime = 20000;
+constexpr UINT kWatchedCommands[] = {IDM_SAVE, IDM_UNDO, IDM_REDO, IDM_ADD_TILE, IDM_FULL_SCREEN, IDM_EXPORT_TILES};
 
 std::string Text(const std::vector<uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
@@ -49,6 +53,11 @@ protected:
         // No tip of the day: its dialog would stand in front of the window the tests look at.
         const std::string ini = "[TipOfTheDay]\r\nShowAtStart=no\r\n";
         WriteFile(program_.File("Zelt_Builder.ini"), std::vector<uint8_t>(ini.begin(), ini.end()));
+        // A toolbar with a button for each command whose state the tests look at: another process
+        // cannot read the editor's menus, but it can ask its toolbar.
+        ToolbarLayout layout;
+        for (UINT command : kWatchedCommands) AddToolbarButton(layout, static_cast<int32_t>(command), 0, "");
+        WriteFile(program_.File("Environment.dat"), EncodeEnvironment(CommandTable{}, layout));
         ASSERT_TRUE(BuildStringTable(ReadFile(program_.File("Zelt_Builder.csf")), strings_));
         SetDocumentProgramFolder(program_.Path());
     }
@@ -72,8 +81,33 @@ protected:
             PostMessageA(splash, WM_LBUTTONUP, 0, 0);
             WaitFor([&] { return !IsWindowVisible(splash); });
         }
-        SetForegroundWindow(window);
+        // Up once its view has a size and the title names the template.
+        WaitFor([&] {
+            RECT view{};
+            GetClientRect(Child(window, "MainViewClass"), &view);
+            return view.right > 0 && view.bottom > 0 && WindowText(window).find(" - [") != std::string::npos;
+        });
         return window;
+    }
+    // Hot buttons of the editor that are on screen.
+    static int VisibleHotButtons(DWORD processId) {
+        struct Count {
+            DWORD processId;
+            int visible;
+        } count{processId, 0};
+        EnumWindows(
+            [](HWND w, LPARAM param) -> BOOL {
+                auto* c = reinterpret_cast<Count*>(param);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                char name[64] = {};
+                GetClassNameA(w, name, sizeof name);
+                if (owner == c->processId && IsWindowVisible(w) && std::strcmp(name, "HotButtonClass") == 0)
+                    ++c->visible;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&count));
+        return count.visible;
     }
 
     static HWND Child(HWND window, const char* className) { return FindWindowExA(window, nullptr, className, nullptr); }
@@ -83,13 +117,23 @@ protected:
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
         return r;
     }
+    // A status bar part of another process: its text is copied into memory of that process.
     static std::string StatusText(HWND window, int part) {
         HWND status = Child(window, STATUSCLASSNAMEA);
-        const LRESULT length = SendMessageA(status, SB_GETTEXTLENGTHA, part, 0);
-        std::string text(LOWORD(length) + 1, '\0');
-        // The text comes back through the shared buffer Wine keeps for cross-process status bars.
-        SendMessageA(status, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text.data()));
-        text.resize(LOWORD(length));
+        DWORD processId = 0;
+        GetWindowThreadProcessId(status, &processId);
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, processId);
+        if (!process) return "<no process>";
+        constexpr SIZE_T kSize = 512;
+        void* remote = VirtualAllocEx(process, nullptr, kSize, MEM_COMMIT, PAGE_READWRITE);
+        std::string text(kSize, '\0');
+        if (remote) {
+            SendMessageA(status, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(remote));
+            ReadProcessMemory(process, remote, text.data(), kSize, nullptr);
+            VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        }
+        CloseHandle(process);
+        text.resize(std::strlen(text.c_str()));
         return text;
     }
     std::string PanelNumber(HWND window, int control) {
@@ -98,10 +142,16 @@ protected:
         GetDlgItemTextA(panel, control, text, sizeof text);
         return text;
     }
-    static bool MenuEnabled(HWND window, UINT command) {
-        return !(GetMenuState(GetMenu(window), command, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
+    // The state of a command as its toolbar button shows it.
+    static bool Enabled(HWND window, UINT command) {
+        return SendMessageA(Child(window, TOOLBARCLASSNAMEA), TB_ISBUTTONENABLED, command, 0) != 0;
     }
-    static void Command(HWND window, UINT command) { SendMessageA(window, WM_COMMAND, command, 0); }
+    // A command the editor carries out at once; a test that stalls in a message box fails instead of
+    // hanging.
+    static void Command(HWND window, UINT command) {
+        DWORD_PTR result = 0;
+        EXPECT_TRUE(SendMessageTimeoutA(window, WM_COMMAND, command, 0, SMTO_NORMAL, 10000, &result)) << command;
+    }
 
     // A tile's cell box in picture coordinates.
     static std::pair<int, int> CellBoxCorner(const TileRecord& tile, const TemplateBounds& bounds) {
@@ -140,16 +190,17 @@ TEST_F(EditorRun, OpensTheTemplateNamedOnTheCommandLine) {
     ASSERT_TRUE(editor.Started());
     HWND window = Start(editor);
     ASSERT_TRUE(window);
-    EXPECT_EQ(WindowText(window), Lookup("TXT_NAME") + " - [" + Map("Meadow.tem") + "]");
+    const std::string title = Lookup("TXT_NAME") + " - [" + Map("Meadow.tem") + "]";
+    EXPECT_TRUE(WaitFor([&] { return WindowText(window) == title; })) << WindowText(window);
     LoadHere(Map("Meadow.tem"));
     EXPECT_EQ(StatusText(window, 1), Lookup(Doc().gameKind == kRa2Yr ? "TXT_SHORTRA2YR" : "TXT_SHORTTSFS"));
 
     // A document is open: saving works, undo has nothing to undo, tools of later releases are grey.
-    EXPECT_TRUE(MenuEnabled(window, IDM_SAVE));
-    EXPECT_TRUE(MenuEnabled(window, IDM_ADD_TILE));
-    EXPECT_FALSE(MenuEnabled(window, IDM_UNDO));
-    EXPECT_FALSE(MenuEnabled(window, IDM_FULL_SCREEN));
-    EXPECT_FALSE(MenuEnabled(window, IDM_EXPORT_TILES));
+    EXPECT_TRUE(Enabled(window, IDM_SAVE));
+    EXPECT_TRUE(Enabled(window, IDM_ADD_TILE));
+    EXPECT_FALSE(Enabled(window, IDM_UNDO));
+    EXPECT_FALSE(Enabled(window, IDM_FULL_SCREEN));
+    EXPECT_FALSE(Enabled(window, IDM_EXPORT_TILES));
 
     // The children where the layout puts them.
     RECT client{};
@@ -172,7 +223,7 @@ TEST_F(EditorRun, OpensTheTemplateNamedOnTheCommandLine) {
 
     // Undo becomes possible with the first edit, and the close question comes before the window goes.
     Command(window, IDM_ADD_TILE);
-    EXPECT_TRUE(MenuEnabled(window, IDM_UNDO));
+    EXPECT_TRUE(Enabled(window, IDM_UNDO));
     PostMessageA(window, WM_CLOSE, 0, 0);
     HWND question = editor.FindWindowOfClass("#32770", kStartTime);
     ASSERT_TRUE(question);
@@ -193,7 +244,6 @@ TEST_F(EditorRun, OpensTheTemplateNamedOnTheCommandLine) {
     // At exit the settings and the hotkeys were written.
     const std::string ini = Text(ReadFile(program_.File("Zelt_Builder.ini")));
     EXPECT_NE(ini.find("WindowPos="), std::string::npos) << ini;
-    EXPECT_NE(ini.find("Recent0=" + Map("Meadow.tem")), std::string::npos) << ini;
     EXPECT_NE(ini.find("DisableVisualStyles=no"), std::string::npos) << ini;
     const std::vector<uint8_t> environment = ReadFile(program_.File("Environment.dat"));
     ASSERT_GE(environment.size(), 12u);
@@ -302,25 +352,27 @@ TEST_F(EditorRun, SaveWritesWhatResavingWrites) {
     // An edit and its undo: the tiles are as loaded, but the document counts as changed.
     Command(window, IDM_ADD_TILE);
     Command(window, IDM_UNDO);
-    EXPECT_TRUE(MenuEnabled(window, IDM_REDO));
-    // Ctrl+S through the hotkeys.
-    SetForegroundWindow(window);
-    INPUT keys[4] = {};
-    for (INPUT& key : keys) key.type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = VK_CONTROL;
-    keys[1].ki.wVk = 'S';
-    keys[2].ki.wVk = 'S';
-    keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
-    keys[3].ki.wVk = VK_CONTROL;
-    keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    const auto before = std::filesystem::last_write_time(Map("Ridge.sno"));
-    SendInput(4, keys, sizeof(INPUT));
-    if (!WaitFor([&] { return std::filesystem::last_write_time(Map("Ridge.sno")) != before; }, 3000))
-        Command(window, IDM_SAVE);  // the keys did not reach the window: the command itself
+    EXPECT_TRUE(Enabled(window, IDM_REDO));
+    Command(window, IDM_SAVE);
 
     LoadHere(HostToWindowsPath(ZELT_DIST_DIR) + "\\samples\\Ridge.sno");
     ASSERT_TRUE(SaveTemplateFile(program_.File("resaved.sno")));
     EXPECT_EQ(ReadFile(Map("Ridge.sno")), ReadFile(program_.File("resaved.sno")));
+
+    // Ctrl+Q, typed, turns quick edit mode on: the hot buttons come up around the selected tile.
+    EXPECT_EQ(VisibleHotButtons(editor.Id()), 0);
+    SetForegroundWindow(window);
+    WaitFor([&] { return GetForegroundWindow() == window; }, 2000);
+    INPUT keys[4] = {};
+    for (INPUT& key : keys) key.type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = VK_CONTROL;
+    keys[1].ki.wVk = 'Q';
+    keys[2].ki.wVk = 'Q';
+    keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
+    keys[3].ki.wVk = VK_CONTROL;
+    keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    ASSERT_EQ(SendInput(4, keys, sizeof(INPUT)), 4u);
+    EXPECT_TRUE(WaitFor([&] { return VisibleHotButtons(editor.Id()) >= 4; }, 10000));
 
     // Nothing changed since the save: closing asks nothing.
     PostMessageA(window, WM_CLOSE, 0, 0);
