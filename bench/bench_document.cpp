@@ -10,7 +10,7 @@
 #include <map>
 #include <string>
 
-#include "editor/template/DocumentClass.h"
+#include "editor/document/DocumentClass.h"
 #include "editor/template/TileLayout.h"
 #include "editor/views/DibCanvas.h"
 #include "editor/views/TemplateRender.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "bench/LargeTemplate.h"
-#include "editor/template/DocumentClass.h"
+#include "editor/document/DocumentClass.h"
 #include "editor/views/DibCanvas.h"
 #include "editor/views/TemplateRender.h"
 #include "editor/views/ViewGeometry.h"

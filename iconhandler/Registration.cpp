@@ -7,7 +7,7 @@
 #include <string>
 
 #include "iconhandler/Module.h"
-#include "iconhandler/WinHandles.h"
+#include "common/WinHandles.h"
 
 namespace zelt::icon {
 

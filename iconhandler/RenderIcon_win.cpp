@@ -5,7 +5,7 @@
 
 #include "iconhandler/IconRender.h"
 #include "iconhandler/Module.h"
-#include "iconhandler/WinHandles.h"
+#include "common/WinHandles.h"
 
 namespace zelt::icon {
 

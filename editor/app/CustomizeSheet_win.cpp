@@ -12,7 +12,7 @@
 #include "editor/app/Message_win.h"
 #include "editor/app/ShellWindows_win.h"
 #include "editor/app/Toolbar_win.h"
-#include "editor/app/WinHandles.h"
+#include "common/WinHandles.h"
 #include "editor/strings/StringTable.h"
 #include "editor/strings/Translate_win.h"
 #include "resources/CustomizeIds.h"

@@ -6,7 +6,7 @@
 #include "editor/app/Environment.h"
 #include "editor/app/Message_win.h"
 #include "editor/app/ShellWindows_win.h"
-#include "editor/app/WinHandles.h"
+#include "common/WinHandles.h"
 #include "editor/strings/StringTable.h"
 #include "resources/CommandIds.h"
 

@@ -19,15 +19,15 @@
 #include "editor/app/TemplateDialogs_win.h"
 #include "editor/app/TipDialog_win.h"
 #include "editor/app/Toolbar_win.h"
-#include "editor/app/WinHandles.h"
+#include "common/WinHandles.h"
 #include "editor/editing/PropertiesPanel_win.h"
 #include "editor/editing/TemplateClipboard_win.h"
 #include "editor/editing/TileCommands.h"
 #include "editor/editing/TileProperties.h"
 #include "editor/strings/StringTable.h"
 #include "editor/strings/Translate_win.h"
-#include "editor/template/DocumentClass.h"
-#include "editor/template/DocumentFlows.h"
+#include "editor/document/DocumentClass.h"
+#include "editor/document/DocumentFlows.h"
 #include "editor/template/NewTemplateDialog_win.h"
 #include "editor/template/AbsolutePath_win.h"
 #include "editor/template/PathText.h"
@@ -479,6 +479,7 @@ void ApplyWindowState() {
     for (const auto& [key, checked] : state.checked) {
         if (const UINT command = CommandOfKey(key)) SetCommandChecked(command, checked);
     }
+    SetCommandChecked(IDM_QUICK_EDIT, g_settings.quickEditMode);
     DrawMenuBar(main);
 }
 

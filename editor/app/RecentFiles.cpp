@@ -3,7 +3,7 @@
 #include <string>
 
 #include "editor/app/Settings.h"
-#include "editor/template/DocumentFlows.h"
+#include "editor/document/DocumentFlows.h"
 
 namespace zelt {
 

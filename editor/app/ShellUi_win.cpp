@@ -12,7 +12,7 @@
 #include "editor/app/TileNumberDialog_win.h"
 #include "editor/editing/PropertiesPanel_win.h"
 #include "editor/strings/StringTable.h"
-#include "editor/template/DocumentUi.h"
+#include "editor/document/DocumentUi.h"
 #include "editor/views/HotButtons_win.h"
 #include "editor/views/MainView_win.h"
 #include "editor/views/TileStrip_win.h"

@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "editor/app/WinHandles.h"
+#include "common/WinHandles.h"
 #include "resources/ResourceIds.h"
 
 namespace zelt {

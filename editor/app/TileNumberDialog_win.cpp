@@ -7,7 +7,7 @@
 #include "editor/app/Settings.h"
 #include "editor/app/TileNumber.h"
 #include "editor/strings/Translate_win.h"
-#include "editor/template/DocumentClass.h"
+#include "editor/document/DocumentClass.h"
 #include "resources/PanelIds.h"
 
 namespace zelt {

@@ -4,7 +4,7 @@
 #include "editor/app/Message_win.h"
 #include "editor/app/Settings.h"
 #include "editor/app/Tips.h"
-#include "editor/app/WinHandles.h"
+#include "common/WinHandles.h"
 #include "editor/strings/StringTable.h"
 #include "editor/strings/Translate_win.h"
 #include "resources/PanelIds.h"

@@ -3,7 +3,7 @@
 #include "editor/app/CommandTable.h"
 #include "editor/app/Settings.h"
 #include "editor/app/ShellWindows_win.h"
-#include "editor/app/WinHandles.h"
+#include "common/WinHandles.h"
 #include "resources/CustomizeIds.h"
 
 namespace zelt {

@@ -4,7 +4,7 @@
 #include <commdlg.h>
 
 #include "editor/app/Settings.h"
-#include "editor/app/WinHandles.h"
+#include "common/WinHandles.h"
 
 namespace zelt {
 

@@ -1,6 +1,6 @@
 #include "editor/editing/TemplateClipboard_win.h"
 
-#include "editor/app/WinHandles.h"
+#include "common/WinHandles.h"
 #include "editor/views/DibCanvas.h"
 #include "editor/views/DibCanvas_win.h"
 #include "editor/views/TemplateRender.h"

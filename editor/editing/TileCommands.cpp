@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "editor/editing/ViewFlags.h"
-#include "editor/template/DocumentClass.h"
-#include "editor/template/DocumentUi.h"
+#include "editor/document/DocumentClass.h"
+#include "editor/document/DocumentUi.h"
 #include "editor/template/TileLayout.h"
 
 namespace zelt {

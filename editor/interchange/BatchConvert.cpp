@@ -4,9 +4,9 @@
 
 #include "editor/editing/TileProperties.h"
 #include "editor/interchange/ImportImage.h"
-#include "editor/template/DocumentClass.h"
-#include "editor/template/DocumentFiles.h"
-#include "editor/template/DocumentUi.h"
+#include "editor/document/DocumentClass.h"
+#include "editor/document/DocumentFiles.h"
+#include "editor/document/DocumentUi.h"
 #include "editor/views/TemplateRender.h"
 
 namespace zelt {

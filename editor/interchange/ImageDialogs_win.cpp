@@ -8,7 +8,7 @@
 #include "editor/app/Message_win.h"
 #include "editor/app/ProgramFolder.h"
 #include "editor/app/Settings.h"
-#include "editor/app/WinHandles.h"
+#include "common/WinHandles.h"
 #include "editor/interchange/ImageLibrary_win.h"
 #include "editor/interchange/OpenPreview.h"
 #include "editor/interchange/PreviewFit.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "editor/template/DocumentClass.h"
-#include "editor/template/DocumentUi.h"
+#include "editor/document/DocumentClass.h"
+#include "editor/document/DocumentUi.h"
 #include "editor/template/TileLayout.h"
 #include "editor/views/TemplateRender.h"
 

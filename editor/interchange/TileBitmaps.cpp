@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "editor/template/DocumentClass.h"
+#include "editor/document/DocumentClass.h"
 #include "editor/template/TileLayout.h"
 #include "editor/views/DibCanvas.h"
 #include "editor/views/TemplateRender.h"

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "editor/app/WinHandles.h"
+#include "common/WinHandles.h"
 #include "editor/template/GameInstall.h"
 
 namespace zelt {

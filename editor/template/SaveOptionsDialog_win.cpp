@@ -3,7 +3,7 @@
 #include "editor/app/DialogStyle_win.h"
 #include "editor/app/Message_win.h"
 #include "editor/strings/Translate_win.h"
-#include "editor/template/DocumentClass.h"
+#include "editor/document/DocumentClass.h"
 #include "editor/template/SaveOptionsRules.h"
 #include "resources/PanelIds.h"
 

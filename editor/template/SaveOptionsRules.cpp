@@ -1,6 +1,6 @@
 #include "editor/template/SaveOptionsRules.h"
 
-#include "editor/template/DocumentClass.h"
+#include "editor/document/DocumentClass.h"
 
 namespace zelt {
 

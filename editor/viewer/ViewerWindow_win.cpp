@@ -13,7 +13,7 @@
 #include "editor/app/Message_win.h"
 #include "editor/app/ProgramFolder.h"
 #include "editor/app/SettingsValues.h"
-#include "editor/app/WinHandles.h"
+#include "common/WinHandles.h"
 #include "editor/strings/StringTable.h"
 #include "editor/template/AbsolutePath_win.h"
 #include "editor/template/FileBytes.h"

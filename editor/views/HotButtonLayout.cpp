@@ -4,7 +4,7 @@
 
 #include "editor/app/Settings.h"
 #include "editor/editing/TileProperties.h"
-#include "editor/template/DocumentClass.h"
+#include "editor/document/DocumentClass.h"
 #include "editor/template/TileLayout.h"
 
 namespace zelt {

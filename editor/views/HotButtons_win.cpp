@@ -4,8 +4,8 @@
 
 #include "editor/app/Settings.h"
 #include "editor/app/ShellWindows_win.h"
-#include "editor/app/WinHandles.h"
-#include "editor/template/DocumentClass.h"
+#include "common/WinHandles.h"
+#include "editor/document/DocumentClass.h"
 #include "editor/views/HotButtonLayout.h"
 #include "editor/views/MainView_win.h"
 #include "editor/views/TemplateRender.h"

@@ -8,11 +8,11 @@
 #include <cstring>
 
 #include "editor/app/ShellWindows_win.h"
-#include "editor/app/WinHandles.h"
+#include "common/WinHandles.h"
 #include "editor/editing/ViewFlags.h"
 #include "editor/strings/StringTable.h"
-#include "editor/template/DocumentClass.h"
-#include "editor/template/DocumentUi.h"
+#include "editor/document/DocumentClass.h"
+#include "editor/document/DocumentUi.h"
 #include "editor/views/DibCanvas.h"
 #include "editor/views/DibCanvas_win.h"
 #include "editor/views/HotButtonLayout.h"

@@ -6,7 +6,7 @@
 
 #include "editor/app/Settings.h"
 #include "editor/editing/ViewFlags.h"
-#include "editor/template/DocumentClass.h"
+#include "editor/document/DocumentClass.h"
 #include "editor/template/TileLayout.h"
 #include "editor/views/DibCanvas.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "editor/app/WinHandles.h"
+#include "common/WinHandles.h"
 
 namespace zelt {
 

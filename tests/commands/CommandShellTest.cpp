@@ -20,7 +20,7 @@
 #include "editor/app/Settings.h"
 #include "editor/app/ShellWindows_win.h"
 #include "editor/app/Toolbar_win.h"
-#include "editor/app/WinHandles.h"
+#include "common/WinHandles.h"
 #include "editor/strings/StringTable.h"
 #include "resources/CommandIds.h"
 #include "resources/CustomizeIds.h"

@@ -11,9 +11,9 @@
 
 #include "editor/app/Settings.h"
 #include "editor/editing/ViewFlags.h"
-#include "editor/template/DocumentClass.h"
-#include "editor/template/DocumentFiles.h"
-#include "editor/template/DocumentUi.h"
+#include "editor/document/DocumentClass.h"
+#include "editor/document/DocumentFiles.h"
+#include "editor/document/DocumentUi.h"
 #include "editor/template/FileBytes.h"
 #include "editor/template/TemplateFile.h"
 #include "tests/support/TestSupport.h"

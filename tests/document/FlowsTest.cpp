@@ -1,7 +1,7 @@
 // Open, save, save as and close, driven through the scripted interface for every answer.
 #include "editor/editing/TileProperties.h"
-#include "editor/template/DocumentCreate.h"
-#include "editor/template/DocumentFlows.h"
+#include "editor/document/DocumentCreate.h"
+#include "editor/document/DocumentFlows.h"
 #include "editor/template/SaveOptionsRules.h"
 #include "tests/document/DocumentFixture.h"
 

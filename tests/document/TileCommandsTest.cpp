@@ -4,8 +4,8 @@
 
 #include <functional>
 #include "editor/editing/TileProperties.h"
-#include "editor/template/DocumentCreate.h"
-#include "editor/template/DocumentFlows.h"
+#include "editor/document/DocumentCreate.h"
+#include "editor/document/DocumentFlows.h"
 #include "tests/document/DocumentFixture.h"
 
 namespace zelt::test {

@@ -1,7 +1,7 @@
 // The tile access rule and the undo history.
 #include "editor/editing/TileCommands.h"
 #include "editor/editing/TileProperties.h"
-#include "editor/template/DocumentFlows.h"
+#include "editor/document/DocumentFlows.h"
 #include "tests/document/DocumentFixture.h"
 
 namespace zelt::test {

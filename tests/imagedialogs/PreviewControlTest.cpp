@@ -10,7 +10,7 @@
 
 #include "editor/app/ProgramFolder.h"
 #include "editor/app/Settings.h"
-#include "editor/app/WinHandles.h"
+#include "common/WinHandles.h"
 #include "editor/interchange/ImageDialogs_win.h"
 #include "editor/interchange/ImageLibrary_win.h"
 #include "editor/interchange/OpenPreview.h"

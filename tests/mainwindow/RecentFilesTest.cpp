@@ -2,7 +2,7 @@
 #include "editor/app/RecentFiles.h"
 
 #include "editor/app/Settings.h"
-#include "editor/template/DocumentCreate.h"
+#include "editor/document/DocumentCreate.h"
 #include "tests/document/DocumentFixture.h"
 
 namespace zelt::test {

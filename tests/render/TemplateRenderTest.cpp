@@ -4,7 +4,7 @@
 
 #include "editor/app/Settings.h"
 #include "editor/editing/ViewFlags.h"
-#include "editor/template/DocumentClass.h"
+#include "editor/document/DocumentClass.h"
 #include "editor/template/TemplateFile.h"
 #include "editor/template/TemplatePreview.h"
 #include "editor/views/DibCanvas.h"

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "editor/app/ProgramFolder.h"
-#include "editor/app/WinHandles.h"
+#include "common/WinHandles.h"
 #include "editor/strings/StringTable.h"
 #include "editor/strings/Translate_win.h"
 #include "editor/viewer/ViewerWindow_win.h"

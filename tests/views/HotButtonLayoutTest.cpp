@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/app/Settings.h"
-#include "editor/template/DocumentClass.h"
+#include "editor/document/DocumentClass.h"
 #include "editor/views/HotButtonLayout.h"
 
 namespace zelt {

@@ -1,6 +1,6 @@
 #include "tools/snapshot/Capture_win.h"
 
-#include "editor/app/WinHandles.h"
+#include "common/WinHandles.h"
 
 namespace zelt {
 

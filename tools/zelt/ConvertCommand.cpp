@@ -5,7 +5,7 @@
 
 #include "editor/interchange/BatchConvert.h"
 #include "editor/interchange/PictureFile.h"
-#include "editor/template/DocumentClass.h"
+#include "editor/document/DocumentClass.h"
 #include "editor/template/FileBytes.h"
 #include "editor/template/PathText.h"
 #include "tools/zelt/TemplateInput.h"

@@ -2,7 +2,7 @@
 // names them.
 #include "editor/interchange/PictureFile.h"
 #include "editor/interchange/TileBitmaps.h"
-#include "editor/template/DocumentClass.h"
+#include "editor/document/DocumentClass.h"
 #include "tools/zelt/TemplateInput.h"
 
 namespace zelt::cli {

@@ -1,8 +1,8 @@
 // zelt import and import-all: pictures back into a template's tiles, written as a new template file.
 #include "editor/interchange/CropArithmetic.h"
 #include "editor/interchange/ImportImage.h"
-#include "editor/template/DocumentClass.h"
-#include "editor/template/DocumentFiles.h"
+#include "editor/document/DocumentClass.h"
+#include "editor/document/DocumentFiles.h"
 #include "editor/views/TemplateRender.h"
 #include "tools/zelt/TemplateInput.h"
 

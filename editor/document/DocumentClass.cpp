@@ -1,4 +1,4 @@
-#include "editor/template/DocumentClass.h"
+#include "editor/document/DocumentClass.h"
 
 namespace zelt {
 

@@ -1,10 +1,9 @@
-#include "editor/template/DocumentFlows.h"
+#include "editor/document/DocumentFlows.h"
 
-#include "editor/app/Settings.h"
 #include "editor/editing/ViewFlags.h"
-#include "editor/template/DocumentClass.h"
-#include "editor/template/DocumentFiles.h"
-#include "editor/template/DocumentUi.h"
+#include "editor/document/DocumentClass.h"
+#include "editor/document/DocumentFiles.h"
+#include "editor/document/DocumentUi.h"
 #include "editor/template/PathText.h"
 
 namespace zelt {
@@ -137,7 +136,6 @@ WindowState ComputeWindowState() {
     }
     state.checked["GUI:SHOWNIMAGE"] = Views().showNormalImages;
     state.checked["GUI:SHOWEIMAGE"] = Views().showExtraImages;
-    state.checked["GUI:QUICK"] = g_settings.quickEditMode;
     state.enabled["GUI:UNDO"] = CanUndo();
     state.enabled["GUI:REDO"] = CanRedo();
     return state;

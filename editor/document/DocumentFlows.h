@@ -34,7 +34,7 @@ struct WindowState {
     std::string familyText;  // second part of the status bar; empty without a document
     bool panelEnabled = false;
     std::map<std::string, bool> enabled;  // command key -> enabled
-    std::map<std::string, bool> checked;  // command key -> checked
+    std::map<std::string, bool> checked;  // command key -> checked (the view switches; quick edit mode is the shell's)
 };
 WindowState ComputeWindowState();
 // Asks the interface to show ComputeWindowState().

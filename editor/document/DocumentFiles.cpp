@@ -1,8 +1,8 @@
-#include "editor/template/DocumentFiles.h"
+#include "editor/document/DocumentFiles.h"
 
 #include "editor/app/ProgramFolder.h"
-#include "editor/template/DocumentClass.h"
-#include "editor/template/DocumentUi.h"
+#include "editor/document/DocumentClass.h"
+#include "editor/document/DocumentUi.h"
 #include "editor/template/FileBytes.h"
 #include "editor/template/PathText.h"
 #include "editor/template/SaveOptionsRules.h"

@@ -1,4 +1,4 @@
-#include "editor/template/DocumentUi.h"
+#include "editor/document/DocumentUi.h"
 
 namespace zelt {
 

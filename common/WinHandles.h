@@ -1,4 +1,5 @@
-// Small owners of Win32 handles: each frees what it holds exactly once.
+// Small owners of Win32 handles, for every Win32 file of the program, the image library and the
+// icon handler: each frees what it holds exactly once.
 #pragma once
 #include <windows.h>
 
@@ -8,36 +9,52 @@
 
 namespace zelt {
 
-template <typename Handle, auto Free, Handle Empty = Handle{}>
+// How a kind of handle is emptied and closed.
+template <typename H, void (*Free)(H)>
+struct NullHandle {
+    using Handle = H;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle handle) { Free(handle); }
+};
+struct FileHandle {
+    using Handle = HANDLE;
+    static Handle Empty() { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle handle) { CloseHandle(handle); }
+};
+
+template <typename Traits>
 class Owned {
 public:
+    using Handle = typename Traits::Handle;
+
     Owned() = default;
     explicit Owned(Handle handle) : handle_(handle) {}
     ~Owned() { Reset(); }
     Owned(const Owned&) = delete;
     Owned& operator=(const Owned&) = delete;
-    Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, Empty)) {}
+    Owned(Owned&& other) noexcept : handle_(other.Release()) {}
     Owned& operator=(Owned&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            handle_ = std::exchange(other.handle_, Empty);
-        }
+        if (this != &other) Reset(other.Release());
         return *this;
     }
 
     Handle Get() const { return handle_; }
-    Handle Release() { return std::exchange(handle_, Empty); }
-    explicit operator bool() const { return handle_ != Empty; }
-    void Reset(Handle handle = Empty) {
-        if (handle_ != Empty) Free(handle_);
+    // For functions that hand out a handle through a pointer; frees what was held first.
+    Handle* Out() {
+        Reset();
+        return &handle_;
+    }
+    Handle Release() { return std::exchange(handle_, Traits::Empty()); }
+    explicit operator bool() const { return handle_ != Traits::Empty(); }
+    void Reset(Handle handle = Traits::Empty()) {
+        if (handle_ != Traits::Empty()) Traits::Close(handle_);
         handle_ = handle;
     }
 
 private:
-    Handle handle_ = Empty;
+    Handle handle_ = Traits::Empty();
 };
 
-inline void FreeGdiObject(HGDIOBJ object) { DeleteObject(object); }
 inline void FreeBitmap(HBITMAP bitmap) { DeleteObject(bitmap); }
 inline void FreeFont(HFONT font) { DeleteObject(font); }
 inline void FreeBrush(HBRUSH brush) { DeleteObject(brush); }
@@ -48,15 +65,16 @@ inline void FreeMenuHandle(HMENU menu) { DestroyMenu(menu); }
 inline void FreeIconHandle(HICON icon) { DestroyIcon(icon); }
 inline void FreeImageList(HIMAGELIST list) { ImageList_Destroy(list); }
 
-using UniqueBitmap = Owned<HBITMAP, FreeBitmap>;
-using UniqueFont = Owned<HFONT, FreeFont>;
-using UniqueBrush = Owned<HBRUSH, FreeBrush>;
-using UniqueMemoryDc = Owned<HDC, FreeMemoryDc>;
-using UniqueKey = Owned<HKEY, FreeKey>;
-using UniqueModule = Owned<HMODULE, FreeLibraryModule>;
-using UniqueMenu = Owned<HMENU, FreeMenuHandle>;
-using UniqueIcon = Owned<HICON, FreeIconHandle>;
-using UniqueImageList = Owned<HIMAGELIST, FreeImageList>;
+using UniqueBitmap = Owned<NullHandle<HBITMAP, FreeBitmap>>;
+using UniqueFont = Owned<NullHandle<HFONT, FreeFont>>;
+using UniqueBrush = Owned<NullHandle<HBRUSH, FreeBrush>>;
+using UniqueMemoryDc = Owned<NullHandle<HDC, FreeMemoryDc>>;
+using UniqueKey = Owned<NullHandle<HKEY, FreeKey>>;
+using UniqueModule = Owned<NullHandle<HMODULE, FreeLibraryModule>>;
+using UniqueMenu = Owned<NullHandle<HMENU, FreeMenuHandle>>;
+using UniqueIcon = Owned<NullHandle<HICON, FreeIconHandle>>;
+using UniqueImageList = Owned<NullHandle<HIMAGELIST, FreeImageList>>;
+using UniqueFile = Owned<FileHandle>;
 
 // A device context from GetDC, released to its window.
 class WindowDc {
