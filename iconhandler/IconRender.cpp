@@ -136,7 +136,11 @@ bool DrawTemplateIcon(const IconTemplate& tmpl, const IconPalette& palette, Icon
     const int64_t size = std::max(w, h);
     const int64_t side = std::min(size, kMaxIconSide);
     out.size = static_cast<int>(side);
-    out.pixels.assign(static_cast<size_t>(side * side), palette[0]);
+    // Row by row from one background row: the library's block copy writes wider than a fill loop.
+    const std::vector<uint32_t> background(static_cast<size_t>(side), palette[0]);
+    out.pixels.clear();
+    out.pixels.reserve(static_cast<size_t>(side * side));
+    for (int64_t y = 0; y < side; ++y) out.pixels.insert(out.pixels.end(), background.begin(), background.end());
 
     const Square sq{out.pixels.data(), side, size};
     const int64_t ox = (size - w) / 2 - b.minX;
