@@ -71,7 +71,18 @@ struct BlockAllocator {
     }
 };
 
-using TileBytes = std::vector<uint8_t, BlockAllocator<uint8_t>>;
+// A block: a byte vector with the allocator above, which also takes plain byte vectors.
+struct TileBytes : std::vector<uint8_t, BlockAllocator<uint8_t>> {
+    using Base = std::vector<uint8_t, BlockAllocator<uint8_t>>;
+    using Base::Base;
+    using Base::operator=;
+    TileBytes() = default;
+    TileBytes(const std::vector<uint8_t>& bytes) : Base(bytes.begin(), bytes.end()) {}
+    TileBytes& operator=(const std::vector<uint8_t>& bytes) {
+        assign(bytes.begin(), bytes.end());
+        return *this;
+    }
+};
 
 // Blocks compare with plain byte vectors by content.
 inline bool operator==(const TileBytes& a, const std::vector<uint8_t>& b) {
