@@ -50,7 +50,7 @@ fuzz: fuzz-build
 bench: bootstrap
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DZELT_BENCH=ON -DZELT_TESTS=OFF >/dev/null
 	cmake --build build/bench -j $(JOBS)
-	@for b in build/bench/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
+	@scripts/run-benchmarks build/bench
 
 run: bootstrap
 	@$(MAKE) --no-print-directory native win64

@@ -84,14 +84,15 @@ BENCHMARK(BM_UndoSnapshot)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     OpenLargeTemplate();
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    RunRepeated(argc, argv, reporter);
     const DibCanvas& canvas = SharedCanvas().canvas;
-    std::printf("template of 100 x 100 cells on a %d x %d canvas: render %.2fx the memset (target: at most 6x); "
-                "undo step %.2f ms (target: under 10 ms)\n",
-                canvas.Width(), canvas.Height(),
-                reporter.seconds["BM_RenderTemplate"] / reporter.seconds["BM_MemsetCanvas"],
-                reporter.seconds["BM_UndoSnapshot"]);
+    const Spread render = RatioSpread(reporter.times["BM_RenderTemplate"], reporter.times["BM_MemsetCanvas"]);
+    const Spread undo = SpreadOf(reporter.times["BM_UndoSnapshot"]);
+    std::printf("template of 100 x 100 cells on a %d x %d canvas:\n", canvas.Width(), canvas.Height());
+    PrintSpread("  render against the memset", render, "x");
+    PrintSpread("  undo step", undo, " ms");
+    Verdict("template render", render.median, "x the memset", render.median <= 6, "at most 6x");
+    Verdict("undo step", undo.median, " ms", undo.median < 10, "under 10 ms");
     return 0;
 }

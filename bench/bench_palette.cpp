@@ -90,10 +90,11 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("nearest palette index over %d x %d pixels: the fast search is %.1fx the plain scan (target: 10x)\n",
-                kSide, kSide, reporter.seconds["BM_PlainScan"] / reporter.seconds["BM_FastSearch"]);
+    RunRepeated(argc, argv, reporter);
+    const Spread speedup = RatioSpread(reporter.times["BM_PlainScan"], reporter.times["BM_FastSearch"]);
+    std::printf("nearest palette index over %d x %d pixels:\n", kSide, kSide);
+    PrintSpread("  the fast search against the plain scan", speedup, "x as fast");
+    Verdict("palette search", speedup.median, "x as fast as the plain scan", speedup.median >= 10, "10x");
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "iconhandler/IconRender.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace zelt::icon {
 
@@ -30,6 +32,44 @@ struct Square {
     int64_t size;
 };
 
+// The source bytes are read eight at a time into a register and taken apart there. Read through
+// the byte pointer, each would be read again after every pixel written, since a byte pointer may
+// alias the picture. The eight bytes lie first byte lowest.
+static_assert(std::endian::native == std::endian::little);
+
+uint64_t EightBytes(const uint8_t* src) {
+    uint64_t eight;
+    std::memcpy(&eight, src, 8);
+    return eight;
+}
+
+// Every pixel begin..end of src into row.
+void DrawAllPixels(uint32_t* row, const uint8_t* src, int64_t begin, int64_t end, const IconPalette& palette) {
+    int64_t i = begin;
+    for (; i + 8 <= end; i += 8) {
+        uint64_t eight = EightBytes(src + i);
+        for (int k = 0; k < 8; ++k, eight >>= 8) row[i + k] = palette[static_cast<uint8_t>(eight)];
+    }
+    for (; i < end; ++i) row[i] = palette[src[i]];
+}
+
+// The pixels begin..end of src that are not index 0 into row. Extra images hold wide transparent
+// stretches, passed over eight bytes at a time.
+void DrawOpaquePixels(uint32_t* row, const uint8_t* src, int64_t begin, int64_t end, const IconPalette& palette) {
+    int64_t i = begin;
+    for (; i + 8 <= end; i += 8) {
+        uint64_t eight = EightBytes(src + i);
+        if (eight == 0) continue;
+        for (int k = 0; k < 8; ++k, eight >>= 8) {
+            const uint8_t index = static_cast<uint8_t>(eight);
+            if (index != 0) row[i + k] = palette[index];
+        }
+    }
+    for (; i < end; ++i) {
+        if (src[i] != 0) row[i] = palette[src[i]];
+    }
+}
+
 // One run of n source pixels starting at picture point (x0, y); points outside are ignored.
 template <bool kScaled, bool kSkipZero>
 void DrawRun(const Square& sq, int64_t x0, int64_t y, const uint8_t* src, int64_t n,
@@ -43,12 +83,10 @@ void DrawRun(const Square& sq, int64_t x0, int64_t y, const uint8_t* src, int64_
             if (kSkipZero && src[i] == 0) continue;
             row[(x0 + i) * sq.side / sq.size] = palette[src[i]];
         }
+    } else if (kSkipZero) {
+        DrawOpaquePixels(sq.pixels + y * sq.side + x0, src, begin, end, palette);
     } else {
-        uint32_t* row = sq.pixels + y * sq.side + x0;
-        for (int64_t i = begin; i < end; ++i) {
-            if (kSkipZero && src[i] == 0) continue;
-            row[i] = palette[src[i]];
-        }
+        DrawAllPixels(sq.pixels + y * sq.side + x0, src, begin, end, palette);
     }
 }
 
@@ -98,7 +136,11 @@ bool DrawTemplateIcon(const IconTemplate& tmpl, const IconPalette& palette, Icon
     const int64_t size = std::max(w, h);
     const int64_t side = std::min(size, kMaxIconSide);
     out.size = static_cast<int>(side);
-    out.pixels.assign(static_cast<size_t>(side * side), palette[0]);
+    // Row by row from one background row: the library's block copy writes wider than a fill loop.
+    const std::vector<uint32_t> background(static_cast<size_t>(side), palette[0]);
+    out.pixels.clear();
+    out.pixels.reserve(static_cast<size_t>(side * side));
+    for (int64_t y = 0; y < side; ++y) out.pixels.insert(out.pixels.end(), background.begin(), background.end());
 
     const Square sq{out.pixels.data(), side, size};
     const int64_t ox = (size - w) / 2 - b.minX;

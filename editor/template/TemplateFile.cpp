@@ -108,7 +108,19 @@ static uint32_t PackRadar(const uint8_t rgb[3]) {
     return uint32_t{rgb[0]} | uint32_t{rgb[1]} << 8 | uint32_t{rgb[2]} << 16;
 }
 
-TileRecord TileFromCell(const CellView& cell) {
+namespace {
+
+size_t BlockBytes(const CellView& cell) {
+    return cell.diamond.size() + cell.zData.size() + cell.extraImage.size() + cell.extraZData.size();
+}
+
+void CopyBlock(std::span<const uint8_t> from, const BlockAllocator<uint8_t>& blocks, TileBytes& to) {
+    to = TileBytes(from.begin(), from.end(), blocks);
+}
+
+}  // namespace
+
+TileRecord TileFromCell(const CellView& cell, const BlockAllocator<uint8_t>& blocks) {
     TileRecord tile;
     tile.x = cell.x;
     tile.y = cell.y;
@@ -117,19 +129,19 @@ TileRecord TileFromCell(const CellView& cell) {
     tile.rampType = cell.rampType;
     tile.leftRadar = PackRadar(cell.leftRadar);
     tile.rightRadar = PackRadar(cell.rightRadar);
-    tile.diamond.assign(cell.diamond.begin(), cell.diamond.end());
+    CopyBlock(cell.diamond, blocks, tile.diamond);
     if (cell.flags & kFlagExtra) {
         tile.hasExtra = true;
         tile.extraX = cell.extraX;
         tile.extraY = cell.extraY;
         tile.extraWidth = cell.extraWidth;
         tile.extraHeight = cell.extraHeight;
-        tile.extraImage.assign(cell.extraImage.begin(), cell.extraImage.end());
+        CopyBlock(cell.extraImage, blocks, tile.extraImage);
     }
     if (cell.flags & kFlagZ) {
         tile.hasZ = true;
-        tile.zData.assign(cell.zData.begin(), cell.zData.end());
-        if (tile.hasExtra) tile.extraZData.assign(cell.extraZData.begin(), cell.extraZData.end());
+        CopyBlock(cell.zData, blocks, tile.zData);
+        if (tile.hasExtra) CopyBlock(cell.extraZData, blocks, tile.extraZData);
     }
     tile.damagedArt = (cell.flags & kFlagDamaged) != 0;
     return tile;
@@ -142,12 +154,21 @@ bool DecodeTemplate(std::span<const uint8_t> bytes, LoadedTemplate& out, std::st
         out.family = FamilyOfCellSize(header.cellW, header.cellH);
         out.cellW = header.cellW;
         out.cellH = header.cellH;
-        const int64_t count = int64_t{header.gridWidth} * header.gridHeight;
-        if (count > 0 && count <= kMaxTemplateCells &&
-            RangeInside(kTemplateHeaderSize, 4 * count, bytes.size()))
-            out.tiles.reserve(static_cast<size_t>(count));
     }
-    return ForEachCell(bytes, [&](const CellView& cell) { out.tiles.push_back(TileFromCell(cell)); }, error);
+    // A first walk sizes the one allocation of all blocks; the second fills it. Both walks check
+    // every cell alike and stop at the same cell.
+    size_t cells = 0, blockBytes = 0;
+    std::string firstError;
+    ForEachCell(
+        bytes,
+        [&](const CellView& cell) {
+            ++cells;
+            blockBytes += BlockBytes(cell);
+        },
+        firstError);
+    out.tiles.reserve(cells);
+    const BlockAllocator<uint8_t> blocks(BlockArena::Make(blockBytes));
+    return ForEachCell(bytes, [&](const CellView& cell) { out.tiles.push_back(TileFromCell(cell, blocks)); }, error);
 }
 
 void PrepareZData(std::vector<TileRecord>& tiles, int cellW, int cellH) {
@@ -192,7 +213,7 @@ bool CheckBlocks(size_t index, const TileRecord& tile, size_t diamondSize, bool 
     return true;
 }
 
-void Append(std::vector<uint8_t>& out, const std::vector<uint8_t>& block) {
+void Append(std::vector<uint8_t>& out, const TileBytes& block) {
     out.insert(out.end(), block.begin(), block.end());
 }
 

@@ -49,12 +49,13 @@ struct LoadedTemplate {
     GameKind family = kNoGame;
     int cellW = 0;
     int cellH = 0;
-    std::vector<TileRecord> tiles;  // slot order
+    std::vector<TileRecord> tiles;  // slot order; their blocks share one allocation
 };
 
 // Reads a template file. On failure, error says why and out.tiles holds the tiles read before it.
 bool DecodeTemplate(std::span<const uint8_t> bytes, LoadedTemplate& out, std::string& error);
-TileRecord TileFromCell(const CellView& cell);
+// A tile with copies of the cell's blocks, taken from `blocks`.
+TileRecord TileFromCell(const CellView& cell, const BlockAllocator<uint8_t>& blocks = {});
 
 // Generates the Z data (and extra Z data) that tiles lack, as every save does first.
 void PrepareZData(std::vector<TileRecord>& tiles, int cellW, int cellH);

@@ -5,7 +5,7 @@
 namespace zelt {
 
 void GenerateZData(TileRecord& tile, int cellW, int cellH) {
-    std::vector<uint8_t> z(static_cast<size_t>(DiamondSize(cellW, cellH)));
+    TileBytes z(static_cast<size_t>(DiamondSize(cellW, cellH)));
     size_t at = 0;
     for (int r = 0; r < cellH; ++r) {
         const int width = DiamondRowWidth(r, cellH);
@@ -19,7 +19,7 @@ void GenerateZData(TileRecord& tile, int cellW, int cellH) {
 void GenerateExtraZData(TileRecord& tile, int cellW, int cellH) {
     if (tile.hasExtra && tile.extraWidth > 0 && tile.extraHeight > 0) {
         const size_t width = static_cast<size_t>(tile.extraWidth);
-        std::vector<uint8_t> z(width * static_cast<size_t>(tile.extraHeight), 16);
+        TileBytes z(width * static_cast<size_t>(tile.extraHeight), 16);
         if (tile.extraWidth == cellW) {
             // Every row is the same ridge: up from cellH/2 + 1, then down from cellH/2 + cellW/2 + 1.
             for (size_t row = 0; row < static_cast<size_t>(tile.extraHeight); ++row) {

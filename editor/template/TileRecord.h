@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "editor/template/TileBytes.h"
+
 namespace zelt {
 
 struct TileRecord {
@@ -17,10 +19,10 @@ struct TileRecord {
     uint32_t rightRadar = 0;  // 0x00BBGGRR
     int32_t terrainCode = 0;  // its low byte is saved
     int32_t rampType = 0;     // its low byte is saved
-    std::vector<uint8_t> diamond;    // cellW * cellH / 2 palette indexes
-    std::vector<uint8_t> extraImage; // extraWidth * extraHeight, present when hasExtra
-    std::vector<uint8_t> zData;      // one depth byte per diamond pixel, when hasZ
-    std::vector<uint8_t> extraZData; // one depth byte per extra pixel
+    TileBytes diamond;    // cellW * cellH / 2 palette indexes
+    TileBytes extraImage; // extraWidth * extraHeight, present when hasExtra
+    TileBytes zData;      // one depth byte per diamond pixel, when hasZ
+    TileBytes extraZData; // one depth byte per extra pixel
     bool hasExtra = false;
     bool hasZ = false;
     bool damagedArt = false;

@@ -77,7 +77,7 @@ TEST_F(TileProperties, AutoColourAveragesTheVisiblePixels) {
     OpenThreeTiles();
     (*Doc().palette)[1] = 0x00FF0000;  // red
     (*Doc().palette)[2] = 0x000000FF;  // blue
-    std::vector<uint8_t>& diamond = Doc().tiles[0].diamond;
+    TileBytes& diamond = Doc().tiles[0].diamond;
     std::fill(diamond.begin(), diamond.end(), 0);
     diamond[0] = 1;
     diamond[1] = 2;

@@ -167,6 +167,15 @@ TEST(IconRender, GeneratedTemplatesMatchTheEditorsPreview) {
             for (TileRecord& t : tiles) {
                 t.height %= 4;  // small enough for a square that is not scaled
                 for (uint8_t& b : t.diamond) b = b == 0 ? 1 : b;
+                // Transparent stretches of every length in the extra images, as drawn artwork has.
+                bool clear = false;
+                for (size_t at = 0; at < t.extraImage.size(); clear = !clear) {
+                    const size_t run = std::uniform_int_distribution<size_t>(1, 20)(rng);
+                    for (size_t i = at; i < std::min(at + run, t.extraImage.size()); ++i) {
+                        if (clear) t.extraImage[i] = 0;
+                    }
+                    at += run;
+                }
             }
             const auto file = TemplateBytes(tiles, cellW, cellH);
             const IconPalette pal = test::TestPalette();

@@ -211,6 +211,38 @@ TEST(TemplateReader, ReadsCellsInSlotOrderWhateverTheirPlaceInTheFile) {
     EXPECT_EQ(twice.tiles[0], twice.tiles[1]);
 }
 
+// The blocks of a file's tiles share one allocation; each tile still owns its own bytes, and they
+// live on after the loaded template and beside copies of the tile.
+TEST(TemplateReader, EveryTileOwnsItsBlocksAlone) {
+    TileRecord with = GridTile(60, 30, 1, 0, 4);
+    with.hasExtra = true;
+    with.extraWidth = 3, with.extraHeight = 2;
+    with.extraImage.assign(6, 9);
+    std::vector<uint8_t> bytes = Encode({GridTile(60, 30, 0, 0, 3), with}, 60, 30);
+    Put(bytes, 20, I32(bytes, 16));  // slot 1 names the first cell too
+    std::vector<TileRecord> tiles = Decode(bytes).tiles;
+    ASSERT_EQ(tiles.size(), 2u);
+    const uint8_t z = tiles[1].zData.back();
+    tiles[0].diamond[0] = 8;
+    tiles[0].zData.back() = 0x77;
+    EXPECT_EQ(tiles[1].diamond[0], 3);
+    EXPECT_EQ(tiles[1].zData.back(), z);
+
+    const TileRecord copy = CopyTile(tiles[0]);
+    tiles[0].diamond.assign(900, 5);
+    tiles[0].zData.resize(2000, 6);  // grows past its place in the shared allocation
+    EXPECT_EQ(copy.diamond[0], 8);
+    EXPECT_EQ(tiles[1].diamond[0], 3);
+    EXPECT_EQ(tiles[0].zData[1999], 6);
+
+    tiles = Decode(Encode({GridTile(60, 30, 0, 0, 3), with}, 60, 30)).tiles;
+    ASSERT_EQ(tiles.size(), 2u);
+    TileRecord moved = std::move(tiles[1]);
+    tiles.clear();
+    EXPECT_EQ(moved.extraImage, std::vector<uint8_t>(6, 9));
+    EXPECT_EQ(moved.extraZData.size(), 6u);
+}
+
 TEST(TemplateReader, EmptyIndexAndNonPositiveGridsLoadEmpty) {
     std::vector<uint8_t> bytes(16 + 4 * 6, 0);
     Put(bytes, 0, 3);

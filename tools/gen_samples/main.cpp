@@ -57,7 +57,8 @@ TileRecord Tile(const Painter& p, int column, int row, int height, int ramp, int
     t.y = (column + row) * p.cellH / 2;
     t.height = height;
     t.terrainCode = terrain;
-    t.diamond = p.Diamond(ramp, seed, 8 + height);
+    const std::vector<uint8_t> diamond = p.Diamond(ramp, seed, 8 + height);
+    t.diamond.assign(diamond.begin(), diamond.end());
     // Radar colours: the ramp's colour, the left half lit and the right half in shade.
     const uint32_t base = kRampColour[ramp];
     auto scaled = [&](int percent) {
