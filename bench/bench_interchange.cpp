@@ -105,14 +105,14 @@ double ConvertPicturesPerSecond() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    RunRepeated(argc, argv, reporter);
     const ColourImage& picture = TheSubject().picture.colours;
-    std::printf(
-        "Import all of a 100 x 100-cell RA2/YR picture (%d x %d): %.1fx one pass over its pixels "
-        "(target: at most 6x)\n",
-        picture.width, picture.height, reporter.seconds["BM_ImportAll"] / reporter.seconds["BM_ReadPixels"]);
+    std::printf("Import all of a 100 x 100-cell RA2/YR picture (%d x %d) against one pass over its pixels\n",
+                picture.width, picture.height);
+    const Spread importAll = RatioSpread(reporter.times["BM_ImportAll"], reporter.times["BM_ReadPixels"]);
+    PrintSpread("import all", importAll, "x");
+    Verdict("import all", importAll.median, "x", importAll.median <= 6.0, "at most 6x");
     const double rate = ConvertPicturesPerSecond();
     if (rate > 0) {
         std::printf("zelt convert, 100 pictures of a 10 x 10-cell template as one process: %.0f pictures/s\n",

@@ -2,15 +2,14 @@
 // beside a memset of a canvas of the same size, freshly allocated as each paint's canvas is.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "bench/LargeTemplate.h"
+#include "bench/RatioReporter.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/views/DibCanvas.h"
 #include "editor/views/TemplateRender.h"
@@ -19,8 +18,6 @@
 using namespace zelt;
 
 namespace {
-
-constexpr int kRepetitions = 7;
 
 void OpenLargeTemplate() {
     TemplateDocument& doc = Doc();
@@ -73,49 +70,25 @@ void BM_MemsetWarmCanvas(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_PaintMainView)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
-BENCHMARK(BM_MemsetFreshCanvas)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
-BENCHMARK(BM_MemsetWarmCanvas)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
-
-// Keeps every repetition's time per iteration, by benchmark name.
-class RepetitionReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, std::vector<double>> times;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times[run.run_name.function_name].push_back(run.GetAdjustedRealTime());
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
-// Repetition i of a over repetition i of b, sorted.
-std::vector<double> Ratios(const std::vector<double>& a, const std::vector<double>& b) {
-    std::vector<double> ratios;
-    for (size_t i = 0; i < std::min(a.size(), b.size()); ++i) ratios.push_back(a[i] / b[i]);
-    std::sort(ratios.begin(), ratios.end());
-    return ratios;
-}
+BENCHMARK(BM_PaintMainView)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MemsetFreshCanvas)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MemsetWarmCanvas)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
     OpenLargeTemplate();
-    benchmark::Initialize(&argc, argv);
-    RepetitionReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    RatioReporter reporter;
+    RunRepeated(argc, argv, reporter);
     TemplateBounds bounds;
     ComputeTemplateBounds(bounds);
-    std::printf("main view paint of %lld x %lld pixels:\n", static_cast<long long>(bounds.Width()),
+    std::printf("main view paint of %lld x %lld pixels\n", static_cast<long long>(bounds.Width()),
                 static_cast<long long>(bounds.Height()));
     const std::vector<double>& paint = reporter.times["BM_PaintMainView"];
-    const std::vector<double> fresh = Ratios(paint, reporter.times["BM_MemsetFreshCanvas"]);
-    const std::vector<double> warm = Ratios(paint, reporter.times["BM_MemsetWarmCanvas"]);
-    if (fresh.empty() || warm.empty()) return 1;
-    std::printf("  vs a memset of a fresh canvas: median %.2fx, min %.2fx, max %.2fx (target: at most 8x)\n",
-                fresh[fresh.size() / 2], fresh.front(), fresh.back());
-    std::printf("  vs a memset of a mapped canvas: median %.2fx, min %.2fx, max %.2fx (for comparison)\n",
-                warm[warm.size() / 2], warm.front(), warm.back());
-    std::printf("%s main view paint\n", fresh[fresh.size() / 2] <= 8.0 ? "PASS" : "MISS");
+    const Spread fresh = RatioSpread(paint, reporter.times["BM_MemsetFreshCanvas"]);
+    const Spread warm = RatioSpread(paint, reporter.times["BM_MemsetWarmCanvas"]);
+    PrintSpread("main view paint against a memset of a fresh canvas", fresh, "x");
+    PrintSpread("main view paint against a memset of a mapped canvas (for comparison)", warm, "x");
+    Verdict("main view paint", fresh.median, "x", fresh.median <= 8.0, "at most 8x a memset of a fresh canvas");
     return 0;
 }
