@@ -156,16 +156,6 @@ HWND CreateDivider(HWND parent) {
                            Shell().instance, nullptr);
 }
 
-// Undocked, the strip and the view are windows of their own; closing one only hides it, since the
-// editor cannot make it again.
-LRESULT CALLBACK HideOnCloseProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    if (message == WM_CLOSE) {
-        ShowWindow(window, SW_HIDE);
-        return 0;
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
-}
-
 void CreateViews(HWND window) {
     ShellWindows& shell = Shell();
     if (shell.undocked) {
@@ -176,9 +166,6 @@ void CreateViews(HWND window) {
         shell.view = CreateWindowExA(0, "MainViewClass", "View", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU |
                                      WS_BORDER | WS_THICKFRAME | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, 600,
                                      400, window, nullptr, shell.instance, nullptr);
-        for (HWND w : {shell.strip, shell.view}) {
-            if (w) SetWindowSubclass(w, HideOnCloseProc, 1, 0);
-        }
     } else {
         shell.panel = CreatePropertiesPanel(window, false);
         shell.strip = CreateWindowExA(0, "StripSelectClass", "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window,

@@ -395,3 +395,14 @@ TEST_F(EditorRun, YesToTheCloseQuestionSavesAndNoThemeIsKept) {
     EXPECT_EQ(saved.size() + 1, Doc().tiles.size());
     EXPECT_NE(Text(ReadFile(program_.File("Zelt_Builder.ini"))).find("DisableVisualStyles=yes"), std::string::npos);
 }
+
+TEST_F(EditorRun, ARelativePathOnTheCommandLineBecomesTheFullPath) {
+    // Started in the maps folder with the bare file name: the document holds the full path, so the
+    // title, "Open folder" and the recent files never see a relative one.
+    RunningProgram editor(Exe() + " Ridge.sno", maps_.Path());
+    HWND window = Start(editor);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(WindowText(window), Lookup("TXT_NAME") + " - [" + Map("Ridge.sno") + "]");
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.WaitForExit(10000), 0u);
+}

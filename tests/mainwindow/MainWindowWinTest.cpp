@@ -1,0 +1,182 @@
+// The main window in-process with the program's own resources: dropped files, the recent-files
+// submenu and the menu hints in the status bar.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <atomic>
+#include <cstring>
+#include <string>
+#include <thread>
+
+#include "editor/app/Hotkeys_win.h"
+#include "editor/app/MainWindow_win.h"
+#include "editor/app/Settings.h"
+#include "editor/app/SettingsValues.h"
+#include "editor/app/ShellUi_win.h"
+#include "editor/app/ShellWindows_win.h"
+#include "editor/document/DocumentClass.h"
+#include "editor/document/DocumentFiles.h"
+#include "editor/strings/StringTable.h"
+#include "editor/views/MainView_win.h"
+#include "editor/views/TileStrip_win.h"
+#include "resources/CommandIds.h"
+#include "tests/support/Program_win.h"
+#include "tests/support/TestSupport.h"
+
+namespace zelt {
+namespace {
+
+// A drop of one file as the shell hands it over.
+HDROP MakeDrop(const std::string& path) {
+    const size_t size = sizeof(DROPFILES) + path.size() + 2;
+    HGLOBAL memory = GlobalAlloc(GHND, size);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), path.c_str(), path.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM param) {
+    char className[16] = {}, text[512] = {};
+    GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0)
+        *reinterpret_cast<std::string*>(param) += text;
+    return TRUE;
+}
+
+// Closes the first message box of this process that comes up and keeps its text.
+class MessageBoxWatch {
+public:
+    MessageBoxWatch()
+        : thread_([this] {
+              for (int waited = 0; waited < 200 && !stop_; ++waited) {
+                  if (HWND box = FindWindowA("#32770", nullptr)) {
+                      EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text_));
+                      PostMessageA(box, WM_COMMAND, IDOK, 0);
+                      return;
+                  }
+                  Sleep(50);
+              }
+          }) {}
+    ~MessageBoxWatch() {
+        stop_ = true;
+        if (thread_.joinable()) thread_.join();
+    }
+    std::string Text() {
+        stop_ = true;
+        if (thread_.joinable()) thread_.join();
+        return text_;
+    }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::string text_;
+    std::thread thread_;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        const std::string dist = test::HostToWindowsPath(ZELT_DIST_DIR) + "\\";
+        ASSERT_TRUE(LoadStringTable(dist + "Zelt_Builder.csf"));
+        SetDocumentProgramFolder(dist);
+        HINSTANCE instance = GetModuleHandleA(nullptr);
+        Shell().instance = instance;
+        ASSERT_TRUE(RegisterStripClass(instance));
+        ASSERT_TRUE(RegisterMainViewClasses(instance));
+        BuildCommandTable();
+        SetDefaultToolbar();
+        ASSERT_TRUE(RegisterMainWindowClass(instance, nullptr));
+    }
+    static void TearDownTestSuite() { FreeStringTable(); }
+
+    void SetUp() override {
+        g_settingsPath = settings_.File("Zelt_Builder.ini");
+        g_settings = DefaultSettings();
+        InstallShellUi();
+        window_ = CreateMainWindow(GetModuleHandleA(nullptr));
+        ASSERT_TRUE(window_);
+        ShowWindow(window_, SW_SHOWNORMAL);
+    }
+    void TearDown() override {
+        Doc().modified = false;
+        if (IsWindow(window_)) DestroyWindow(window_);
+        // The main window ends the message loop as it goes; no later test may see that.
+        MSG quit;
+        while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+        RemoveShellUi();
+        ReleaseDocumentContents();
+    }
+
+    std::string Sample(const char* name) {
+        return test::HostToWindowsPath(ZELT_DIST_DIR) + "\\samples\\" + name;
+    }
+    // Item i of the recent-files submenu: its command and its text.
+    std::pair<UINT, std::string> RecentItem(int i) {
+        HMENU recent = GetSubMenu(GetSubMenu(GetMenu(window_), 0), 7);
+        char text[300] = {};
+        GetMenuStringA(recent, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        return {GetMenuItemID(recent, i), text};
+    }
+    int RecentCount() { return GetMenuItemCount(GetSubMenu(GetSubMenu(GetMenu(window_), 0), 7)); }
+    std::string Status(int part) {
+        char text[512] = {};
+        SendMessageA(Shell().status, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+
+    test::ScratchFolder settings_;
+    HWND window_ = nullptr;
+};
+
+TEST_F(MainWindowTest, ADroppedFileOpensAndATooLongPathIsRefusedWhole) {
+    SendMessageA(window_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(Sample("Meadow.tem"))), 0);
+    ASSERT_TRUE(Doc().open);
+    EXPECT_EQ(Doc().fileName, Sample("Meadow.tem"));
+    EXPECT_EQ(test::WindowText(window_), std::string(Lookup("TXT_NAME")) + " - [" + Sample("Meadow.tem") + "]");
+
+    // 300 characters: not cut to a shorter path that might name another file, but refused.
+    const std::string tooLong = Sample("") + std::string(300, 'a') + ".tem";
+    MessageBoxWatch watch;
+    SendMessageA(window_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(tooLong)), 0);
+    EXPECT_EQ(watch.Text(), Lookup("ERROR:LOADFAILED"));
+    EXPECT_EQ(Doc().fileName, Sample("Meadow.tem"));  // the document was not closed for it
+}
+
+TEST_F(MainWindowTest, RecentFilesShowNewestFirstWithTheirCommands) {
+    g_settings.maxRecent = 6;
+    for (const char* name : {"Meadow.tem", "Ridge.sno", "Plaza.urb"}) AddRecentPath(Sample(name));
+    ASSERT_EQ(RecentCount(), 3);
+    EXPECT_EQ(RecentItem(0), (std::pair<UINT, std::string>{IDM_RECENT_FIRST + 2, Sample("Plaza.urb")}));
+    EXPECT_EQ(RecentItem(2), (std::pair<UINT, std::string>{IDM_RECENT_FIRST, Sample("Meadow.tem")}));
+
+    // Opening the oldest moves it to the top.
+    SendMessageA(window_, WM_COMMAND, IDM_RECENT_FIRST, 0);
+    ASSERT_TRUE(Doc().open);
+    EXPECT_EQ(Doc().fileName, Sample("Meadow.tem"));
+    ASSERT_EQ(RecentCount(), 3);
+    EXPECT_EQ(RecentItem(0).second, Sample("Meadow.tem"));
+
+    g_settings.maxRecent = 0;
+    AddRecentPath(Sample("Mesa.des"));
+    EXPECT_EQ(RecentCount(), 0);
+}
+
+TEST_F(MainWindowTest, MenuHintsAndTheFamilyInTheStatusBar) {
+    SendMessageA(window_, WM_MENUSELECT, MAKEWPARAM(IDM_NEW, MF_STRING), reinterpret_cast<LPARAM>(GetMenu(window_)));
+    EXPECT_EQ(Status(0), Lookup("GUI:MENUNEWHINT"));
+    SendMessageA(window_, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    EXPECT_EQ(Status(0), "");
+    ASSERT_TRUE(LoadTemplateFile(Sample("Mesa.des")));
+    ApplyWindowState();
+    EXPECT_EQ(Status(1), Lookup(Doc().gameKind == kRa2Yr ? "TXT_SHORTRA2YR" : "TXT_SHORTTSFS"));
+}
+
+}  // namespace
+}  // namespace zelt
