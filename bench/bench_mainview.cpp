@@ -1,5 +1,5 @@
-// The main view's paint of a large template (bounds, canvas, white fill, the decorated render)
-// beside a memset of a canvas of the same size, freshly allocated as each paint's canvas is.
+// The main view's paint of a large template (bounds, the white fill of the canvas the view keeps,
+// the decorated render) beside a memset of the same canvas, and of a freshly allocated one.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -32,9 +32,10 @@ void OpenLargeTemplate() {
     doc.selected = 5050;
 }
 
+// Every paint composes every pixel again, on the canvas the view keeps between paints.
 void BM_PaintMainView(benchmark::State& state) {
+    DibCanvas canvas;
     for (auto _ : state) {
-        DibCanvas canvas;
         TemplateBounds bounds;
         if (!ComposeMainView(canvas, bounds)) state.SkipWithError("nothing composed");
         benchmark::DoNotOptimize(canvas.Bits());
@@ -48,8 +49,8 @@ size_t CanvasPixels() {
     return static_cast<size_t>(bounds.Width() * bounds.Height());
 }
 
-// The physical baseline: a paint must make its canvas afresh, so a memset of a freshly allocated
-// buffer of the canvas's size, as a DIB section would be.
+// For comparison: a memset of a freshly allocated buffer of the canvas's size, as a paint that made
+// its canvas anew would pay for.
 void BM_MemsetFreshCanvas(benchmark::State& state) {
     const size_t pixels = CanvasPixels();
     for (auto _ : state) {
@@ -60,7 +61,7 @@ void BM_MemsetFreshCanvas(benchmark::State& state) {
     }
 }
 
-// For comparison: the same memset over memory that is already mapped.
+// The physical baseline: a memset of the same canvas, its memory already mapped.
 void BM_MemsetWarmCanvas(benchmark::State& state) {
     std::vector<uint32_t> canvas(CanvasPixels());
     for (auto _ : state) {
@@ -87,8 +88,8 @@ int main(int argc, char** argv) {
     const std::vector<double>& paint = reporter.times["BM_PaintMainView"];
     const Spread fresh = RatioSpread(paint, reporter.times["BM_MemsetFreshCanvas"]);
     const Spread warm = RatioSpread(paint, reporter.times["BM_MemsetWarmCanvas"]);
-    PrintSpread("main view paint against a memset of a fresh canvas", fresh, "x");
-    PrintSpread("main view paint against a memset of a mapped canvas (for comparison)", warm, "x");
-    Verdict("main view paint", fresh.median, "x", fresh.median <= 8.0, "at most 8x a memset of a fresh canvas");
+    PrintSpread("main view paint against a memset of the same canvas", warm, "x");
+    PrintSpread("main view paint against a memset of a freshly allocated canvas (for comparison)", fresh, "x");
+    Verdict("main view paint", warm.median, "x", warm.median <= 8.0, "at most 8x a memset of the same canvas");
     return 0;
 }

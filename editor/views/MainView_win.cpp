@@ -48,13 +48,19 @@ void DrawTransparentLabel(HDC dc) {
     TextOutA(dc, 5, 5, text, static_cast<int>(std::strlen(text)));
 }
 
+// The paint's canvas, kept between paints only for its memory (ComposeMainView draws all of it).
+DibCanvas g_viewCanvas;
+
 void PaintView(HWND view, HDC dc) {
     RECT client{};
     GetClientRect(view, &client);
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    DibCanvas canvas;
     TemplateBounds bounds;
-    if (!Doc().open || !ComposeMainView(canvas, bounds)) return;
+    DibCanvas& canvas = g_viewCanvas;
+    if (!Doc().open || !ComposeMainView(canvas, bounds)) {
+        canvas.Destroy();  // no picture to keep memory for
+        return;
+    }
     const ViewOffset offset =
         ImageOffset(client.right, client.bottom, bounds.Width(), bounds.Height(), g_zoom);
     StretchCanvas(dc, canvas, offset.x, offset.y, ZoomedSide(bounds.Width()), ZoomedSide(bounds.Height()));
@@ -142,6 +148,7 @@ bool RegisterMainViewClasses(HINSTANCE instance) {
 
 void FreeMainViewResources() {
     g_viewFont.Reset();
+    g_viewCanvas.Destroy();
 }
 
 void RepaintMainView() {

@@ -65,7 +65,9 @@ std::optional<CanvasSize> ViewCanvasSize(const TemplateBounds& bounds) {
 bool ComposeMainView(DibCanvas& canvas, TemplateBounds& bounds) {
     if (!ComputeTemplateBounds(bounds)) return false;
     const std::optional<CanvasSize> size = ViewCanvasSize(bounds);
-    if (!size || !canvas.Create(size->width, size->height)) return false;
+    if (!size) return false;
+    const bool reusable = canvas.Bits() && canvas.Width() == size->width && canvas.Height() == size->height;
+    if (!reusable && !canvas.Create(size->width, size->height)) return false;
     canvas.Clear(0xFFFFFF);
     return RenderTemplate(canvas, 0, 0, true);
 }

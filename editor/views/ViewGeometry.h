@@ -55,7 +55,9 @@ struct CanvasSize {
 std::optional<CanvasSize> ViewCanvasSize(const TemplateBounds& bounds);
 
 // The portable half of a main-view paint: the document's bounds, a canvas of their size filled white
-// and the template rendered into it with frame and marker. False (nothing composed) without an open
+// and the template rendered into it with frame and marker. A canvas that already has that size is
+// drawn again in place rather than made anew: every paint still composes every pixel, but a large
+// template does not pay for fresh memory each time. False (nothing composed) without an open
 // document, with an empty template or when the canvas cannot be made.
 bool ComposeMainView(DibCanvas& canvas, TemplateBounds& bounds);
 
