@@ -24,6 +24,7 @@
 #include "editor/interchange/ImageDialogs_win.h"
 #include "editor/interchange/ImageLibrary_win.h"
 #include "editor/strings/StringTable.h"
+#include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentFlows.h"
 #include "editor/document/DocumentUi.h"
 #include "editor/template/FileBytes.h"
@@ -149,6 +150,8 @@ int RunEditor(HINSTANCE instance, const std::string& programFolder, const RunFla
         return 0;
     }
     SetSplashSuccessor(window);
+    // A template named on the command line got its palette before the panel existed.
+    Ui().ShowPaletteName(Doc().paletteName);
     SetCrashDialogOwner(window);
     ShowMainWindow(window);
     RequestRefresh(kRefreshAll | kRefreshHotButtons);

@@ -35,6 +35,7 @@ struct TemplateDocument {
     int cellW = 0;
     int cellH = 0;
     std::optional<PaletteTable> palette;
+    std::string paletteName;  // the palette file's name, as the properties panel shows it
     std::string fileName;  // empty: untitled
     std::string signature;
     bool leaveZOut = false;

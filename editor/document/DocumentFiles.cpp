@@ -71,7 +71,8 @@ bool SetDocumentPalette(const std::string& path) {
     std::optional<PaletteTable> table = LoadPaletteFile(path);
     if (!table) return false;
     Doc().palette = *table;
-    Ui().ShowPaletteName(FileNameOf(path));
+    Doc().paletteName = FileNameOf(path);
+    Ui().ShowPaletteName(Doc().paletteName);
     return true;
 }
 

@@ -193,6 +193,8 @@ TEST_F(EditorRun, OpensTheTemplateNamedOnTheCommandLine) {
     const std::string title = Lookup("TXT_NAME") + " - [" + Map("Meadow.tem") + "]";
     EXPECT_TRUE(WaitFor([&] { return WindowText(window) == title; })) << WindowText(window);
     LoadHere(Map("Meadow.tem"));
+    EXPECT_EQ(PanelNumber(window, 1016), Doc().paletteName);  // the panel names the palette
+    EXPECT_FALSE(Doc().paletteName.empty());
     EXPECT_EQ(StatusText(window, 1), Lookup(Doc().gameKind == kRa2Yr ? "TXT_SHORTRA2YR" : "TXT_SHORTTSFS"));
 
     // A document is open: saving works, undo has nothing to undo, tools of later releases are grey.

@@ -49,13 +49,29 @@ BOOL CALLBACK CollectStaticText(HWND child, LPARAM param) {
     return TRUE;
 }
 
-// Closes the first message box of this process that comes up and keeps its text.
+// The first dialog box of a thread; other test programs show theirs on the same display.
+HWND DialogOfThread(DWORD threadId) {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        threadId,
+        [](HWND window, LPARAM param) -> BOOL {
+            char className[16] = {};
+            GetClassNameA(window, className, sizeof className);
+            if (lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+            *reinterpret_cast<HWND*>(param) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Closes the first message box that comes up on this thread and keeps its text.
 class MessageBoxWatch {
 public:
     MessageBoxWatch()
-        : thread_([this] {
+        : thread_([this, owner = GetCurrentThreadId()] {
               for (int waited = 0; waited < 200 && !stop_; ++waited) {
-                  if (HWND box = FindWindowA("#32770", nullptr)) {
+                  if (HWND box = DialogOfThread(owner)) {
                       EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text_));
                       PostMessageA(box, WM_COMMAND, IDOK, 0);
                       return;
