@@ -62,7 +62,7 @@ STDMETHODIMP IconHandler::GetIconLocation(UINT, PSTR iconFile, UINT maxChars, in
 STDMETHODIMP IconHandler::Extract(PCSTR, UINT index, HICON* large, HICON* small, UINT sizes) {
     if (index != 0) return S_FALSE;
     // The name given to Load is drawn, not the argument: the shell passes the library's own name.
-    RenderIcon(fileName_, large, small, LOWORD(sizes), HIWORD(sizes));
+    RenderIcon(wideName_.c_str(), large, small, LOWORD(sizes), HIWORD(sizes));
     return S_OK;
 }
 
@@ -78,6 +78,14 @@ STDMETHODIMP IconHandler::Load(LPCOLESTR fileName, DWORD) {
     if (fileName == nullptr ||
         WideCharToMultiByte(CP_ACP, 0, fileName, -1, fileName_, MAX_PATH, nullptr, nullptr) == 0) {
         fileName_[0] = '\0';
+        wideName_.clear();
+        return S_OK;
+    }
+    try {
+        wideName_ = fileName;
+    } catch (...) {
+        fileName_[0] = '\0';
+        wideName_.clear();
     }
     return S_OK;
 }

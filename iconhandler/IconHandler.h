@@ -4,6 +4,8 @@
 #include <shlobj.h>
 #include <windows.h>
 
+#include <string>
+
 namespace zelt::icon {
 
 class IconHandler final : public IShellExtInit, public IExtractIconA, public IPersistFile {
@@ -36,6 +38,8 @@ class IconHandler final : public IShellExtInit, public IExtractIconA, public IPe
     ULONG refs_ = 0;
     IDataObject* dataObject_ = nullptr;
     char fileName_[MAX_PATH] = {};
+    // The same name in UTF-16: the file is read by it, so names the ANSI code page cannot spell work.
+    std::wstring wideName_;
 };
 
 }  // namespace zelt::icon

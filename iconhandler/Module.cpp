@@ -12,7 +12,6 @@ namespace {
 
 HINSTANCE g_instance = nullptr;
 std::string g_fileName;
-std::string g_folder;
 // The shell may call from more than one apartment thread, so the count is atomic.
 std::atomic<long> g_objects{0};
 
@@ -21,8 +20,6 @@ void RememberModule(HINSTANCE instance) {
     char name[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(instance, name, MAX_PATH);
     g_fileName.assign(name, length < MAX_PATH ? length : 0);
-    const size_t slash = g_fileName.rfind('\\');
-    g_folder = slash == std::string::npos ? std::string() : g_fileName.substr(0, slash + 1);
 }
 
 }  // namespace
@@ -32,9 +29,6 @@ HINSTANCE ModuleInstance() {
 }
 const std::string& ModuleFileName() {
     return g_fileName;
-}
-const std::string& ModuleFolder() {
-    return g_folder;
 }
 std::wstring ModuleFileNameWide() {
     // A name that does not fit is cut short (and on older systems left unterminated): ask again with

@@ -13,9 +13,8 @@ inline constexpr CLSID kIconHandlerClsid = {
 inline constexpr char kIconHandlerClsidText[] = "{6F0A3C52-8E1D-4B7A-9C35-2D41E8B7A913}";
 
 HINSTANCE ModuleInstance();
-// The library's full file name, and its folder ending in '\'.
+// The library's full file name in the ANSI code page, as the shell's ANSI interface reports it.
 const std::string& ModuleFileName();
-const std::string& ModuleFolder();
 // The library's full file name in UTF-16, whatever its length and characters; empty when it cannot
 // be had. This is the name the class is registered with.
 std::wstring ModuleFileNameWide();

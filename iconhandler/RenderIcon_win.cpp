@@ -12,8 +12,8 @@ namespace zelt::icon {
 namespace {
 
 // Reads at most maxBytes; false for a file that cannot be opened or read, or is larger.
-bool ReadWholeFile(const std::string& path, int64_t maxBytes, std::vector<uint8_t>& bytes) {
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ,
+bool ReadWholeFile(const wchar_t* path, int64_t maxBytes, std::vector<uint8_t>& bytes) {
+    UniqueFile file(CreateFileW(path, GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size;
@@ -25,10 +25,21 @@ bool ReadWholeFile(const std::string& path, int64_t maxBytes, std::vector<uint8_
             read == bytes.size());
 }
 
-// Only the first 768 bytes of a palette file count; a longer file is read no further.
+// The library's folder by its UTF-16 name, ending in '\': an install folder whose name the ANSI
+// code page cannot spell is still found.
+std::wstring ModuleFolderWide() {
+    const std::wstring name = ModuleFileNameWide();
+    const size_t slash = name.rfind(L'\\');
+    return slash == std::wstring::npos ? std::wstring() : name.substr(0, slash + 1);
+}
+
+// Only the first 768 bytes of a palette file count; a longer file is read no further. The
+// relative name is plain ASCII.
 bool ReadPaletteFile(const std::string& relative, std::vector<uint8_t>& bytes) {
-    const std::string path = ModuleFolder() + "Palettes\\" + relative;
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    const std::wstring folder = ModuleFolderWide();
+    if (folder.empty()) return false;
+    const std::wstring path = folder + L"Palettes\\" + std::wstring(relative.begin(), relative.end());
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     bytes.resize(kPaletteBytes);
@@ -82,18 +93,28 @@ HICON LoadFallback(UINT size, int metric) {
         LoadImageA(ModuleInstance(), MAKEINTRESOURCEA(kFallbackIconId), IMAGE_ICON, side, side, 0));
 }
 
-bool RenderFromFile(const char* fileName, HICON* large, HICON* small) {
+// The name's extension chooses the palette; only its ASCII letters matter, so UTF-8 serves.
+std::string NarrowName(const wchar_t* name) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, name, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1) return {};
+    std::string out(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, name, -1, out.data(), size, nullptr, nullptr);
+    out.resize(static_cast<size_t>(size) - 1);
+    return out;
+}
+
+bool RenderFromFile(const wchar_t* fileName, HICON* large, HICON* small) {
     std::vector<uint8_t> bytes;
-    if (fileName[0] == '\0' || !ReadWholeFile(fileName, kMaxTemplateFileBytes, bytes)) return false;
+    if (fileName[0] == L'\0' || !ReadWholeFile(fileName, kMaxTemplateFileBytes, bytes)) return false;
     IconPicture picture;
-    if (!RenderTemplateIcon(bytes, fileName, ReadPaletteFile, picture)) return false;
+    if (!RenderTemplateIcon(bytes, NarrowName(fileName), ReadPaletteFile, picture)) return false;
     bytes = {};
     return MakeIcons(picture, large, small);
 }
 
 }  // namespace
 
-void RenderIcon(const char* fileName, HICON* large, HICON* small, UINT largeSize, UINT smallSize) noexcept {
+void RenderIcon(const wchar_t* fileName, HICON* large, HICON* small, UINT largeSize, UINT smallSize) noexcept {
     if (large != nullptr) *large = nullptr;
     if (small != nullptr) *small = nullptr;
     bool drawn = false;

@@ -183,6 +183,63 @@ TEST_F(IconHandlerCom, BadFilesGetTheLibrarysOwnIcon) {
     }
 }
 
+// Writes bytes to a file named in UTF-16.
+void WriteWide(const std::wstring& path, const std::vector<uint8_t>& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    ASSERT_EQ(written, bytes.size());
+}
+
+// An install folder and a template whose names the ANSI code page cannot spell: the icon is still
+// drawn with the palette beside the library.
+TEST(IconHandlerNames, FolderAndFileOutsideTheAnsiCodePage) {
+    wchar_t temp[MAX_PATH] = {};
+    ASSERT_NE(GetTempPathW(MAX_PATH, temp), 0u);
+    const std::wstring folder =
+        std::wstring(temp) + L"zelt-\u0416\u4E2D-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+    const std::wstring library = folder + L"Zelt_IconHandler.dll";
+    const std::wstring palette = folder + L"Palettes\\RA2_YR\\IsoTem.pal";
+    const std::wstring templateFile = folder + L"\u0416\u4E2D.tem";
+    for (const wchar_t* sub : {L"", L"Palettes\\", L"Palettes\\RA2_YR\\"}) CreateDirectoryW((folder + sub).c_str(), nullptr);
+    WriteWide(palette, TestPaletteBytes());
+    std::vector<TileRecord> tiles = {PlainTile(60, 30, -30, 15, 5), PlainTile(60, 30, 30, 15, 9)};
+    const std::vector<uint8_t> file = TemplateBytes(tiles, 60, 30);
+    WriteWide(templateFile, file);
+    ASSERT_TRUE(CopyFileW(Wide(Library().file).c_str(), library.c_str(), FALSE));
+
+    IconPicture expected;
+    std::string asked;
+    ASSERT_TRUE(RenderTemplateIcon(file, "x.tem", RecordingReader(asked), expected));
+    IconPixels got;
+    {
+        HMODULE module = LoadLibraryW(library.c_str());
+        ASSERT_NE(module, nullptr);
+        auto getClassObject = reinterpret_cast<GetClassObjectFn>(
+            reinterpret_cast<void (*)()>(GetProcAddress(module, "DllGetClassObject")));
+        ASSERT_NE(getClassObject, nullptr);
+        {
+            Ref<IClassFactory> factory;
+            Ref<IExtractIconA> extract;
+            Ref<IPersistFile> persist;
+            ASSERT_EQ(getClassObject(kHandlerClsid, IID_IClassFactory, factory.Out()), S_OK);
+            ASSERT_EQ(factory->CreateInstance(nullptr, IID_IExtractIconA, extract.Out()), S_OK);
+            ASSERT_EQ(extract->QueryInterface(IID_IPersistFile, persist.Out()), S_OK);
+            ASSERT_EQ(persist->Load(templateFile.c_str(), STGM_READ), S_OK);
+            Icons icons;
+            ASSERT_EQ(extract->Extract("", 0, &icons.large, &icons.small, MAKELONG(48, 16)), S_OK);
+            got = PixelsOf(icons.large);
+        }
+        FreeLibrary(module);
+    }
+    for (const std::wstring& name : {templateFile, palette, library}) DeleteFileW(name.c_str());
+    for (const wchar_t* sub : {L"Palettes\\RA2_YR", L"Palettes", L""}) RemoveDirectoryW((folder + sub).c_str());
+    EXPECT_EQ(got.width, expected.size);
+    EXPECT_TRUE(got.pixels == expected.pixels);
+}
+
 // Counts its references, so the test sees what the handler holds.
 class CountingDataObject : public IDataObject {
   public:
