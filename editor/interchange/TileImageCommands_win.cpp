@@ -110,28 +110,20 @@ Picture AsPicture(const ColourImage& colours) {
     return picture;
 }
 
-void ImportNormalFromFile() {
+// The image open dialog in the folder of the remembered file; the chosen file is remembered.
+void ImportFromFile(const char* key, void (*import)(const ColourImage&, const std::string&)) {
     if (!HasSelectedTile()) return;
-    std::string path = RememberedPath("ImportNImgDir");
+    std::string path = RememberedPath(key);
     ColourImage picture;
     const bool loaded = OpenPicture(path, picture);
-    if (!path.empty()) StorePath("ImportNImgDir", path);
-    if (loaded) ImportNormalPicture(picture, path);
+    if (!path.empty()) StorePath(key, path);
+    if (loaded) import(picture, path);
 }
 
 void PasteNormalImage() {
     if (!HasSelectedTile()) return;
     ColourImage picture;
     if (TakeClipboardPicture(MainWindow(), picture)) ImportNormalPicture(picture, "Clipboard");
-}
-
-void ImportExtraFromFile() {
-    if (!HasSelectedTile()) return;
-    std::string path = RememberedPath("ImportEImgDir");
-    ColourImage picture;
-    const bool loaded = OpenPicture(path, picture);
-    if (!path.empty()) StorePath("ImportEImgDir", path);
-    if (loaded) ImportExtraPicture(picture, path);
 }
 
 void ImportAllCommand() {
@@ -237,9 +229,9 @@ bool RunTileImageCommand(UINT command) {
         case IDM_EXPORT_TILES: ExportTilesCommand(); return true;
         case IDM_COPY_NORMAL_IMAGE: CopyTileImage(false); return true;
         case IDM_COPY_EXTRA_IMAGE: CopyTileImage(true); return true;
-        case IDM_STRIP_IMPORT_NORMAL: ImportNormalFromFile(); return true;
+        case IDM_STRIP_IMPORT_NORMAL: ImportFromFile("ImportNImgDir", ImportNormalPicture); return true;
         case IDM_PASTE_NORMAL_IMAGE: PasteNormalImage(); return true;
-        case IDM_STRIP_IMPORT_EXTRA: ImportExtraFromFile(); return true;
+        case IDM_STRIP_IMPORT_EXTRA: ImportFromFile("ImportEImgDir", ImportExtraPicture); return true;
         case IDM_IMPORT_ALL: ImportAllCommand(); return true;
         case IDM_STRIP_PAINT_PROGRAM: EditInPaintProgram(); return true;
         default: return false;
