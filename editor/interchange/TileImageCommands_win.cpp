@@ -137,7 +137,7 @@ void ImportAllCommand() {
 
 // Paints the windows waiting for repainting, and nothing else: input waits until the wait is over.
 void WaitPainting(HANDLE process) {
-    while (MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_PAINT) == WAIT_OBJECT_0 + 1) {
+    while (MsgWaitForMultipleObjectsEx(1, &process, INFINITE, QS_PAINT, MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0 + 1) {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) DispatchMessageA(&message);
     }

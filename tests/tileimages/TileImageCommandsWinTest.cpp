@@ -235,6 +235,31 @@ TEST_F(TileImageCommands, ExportTilesWritesEveryImageInEverySaveFormat) {
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"ERROR:BATCHEXPORT", "ERROR:BATCHEXPORT"}));
 }
 
+TEST_F(TileImageCommands, ExportOfATileImageRemembersTheNameEvenWhenCancelled) {
+    OpenThreeTiles();
+    Doc().selected = 1;
+    const std::string proposed = At("normal.bmp");
+    g_settings.exportNormalImage = proposed;
+    WriteSetting(*FindSettingKey("Paths", "ExportNImage"), g_settings);
+
+    DialogDriver cancel([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    ASSERT_TRUE(RunTileImageCommand(IDM_STRIP_SAVE_NORMAL));
+    ASSERT_TRUE(cancel.Acted());
+    EXPECT_FALSE(Exists(proposed));
+    g_settings.exportNormalImage.clear();
+    ReadSetting(*FindSettingKey("Paths", "ExportNImage"), g_settings);
+    EXPECT_EQ(g_settings.exportNormalImage, proposed);
+
+    DialogDriver confirm([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDOK, 0); });
+    ASSERT_TRUE(RunTileImageCommand(IDM_STRIP_SAVE_NORMAL));
+    ASSERT_TRUE(confirm.Acted());
+    DibCanvas written;
+    ASSERT_TRUE(LoadImageIntoCanvas(proposed.c_str(), written));
+    EXPECT_EQ(PixelsOfCanvas(written).pixels,
+              NormalImagePicture(Doc().tiles[1], 48, 24, Palette(), kExportNormalFill).colours.pixels);
+    EXPECT_EQ(written.GetPixel(0, 0), 0x000000u);  // black outside the diamond
+}
+
 TEST_F(TileImageCommands, CopiedImagesPasteBackIntoAnotherTile) {
     OpenThreeTiles();
     DistinctColoursInTileZero();
