@@ -170,7 +170,8 @@ INT_PTR CALLBACK CropProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         Open(dialog, *reinterpret_cast<CropState*>(lParam));
-        return TRUE;
+        SetFocus(GetDlgItem(dialog, IDC_CROP_X));  // the position, not the read-only name
+        return FALSE;
     }
     CropState* s = StateOf(dialog);
     if (!s) return FALSE;
