@@ -7,10 +7,12 @@ namespace zelt {
 bool CanvasFromPixels(const ColourImage& picture, DibCanvas& canvas) {
     if (picture.width < 1 || picture.height < 1 ||
         picture.pixels.size() != static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height) ||
-        !canvas.Create(picture.width, picture.height)) return false;
+        !canvas.Create(picture.width, picture.height))
+        return false;
     const size_t rowBytes = static_cast<size_t>(picture.width) * 4;
     for (int y = 0; y < picture.height; ++y)
-        std::memcpy(canvas.RowPointer(y), picture.pixels.data() + static_cast<size_t>(y) * picture.width, rowBytes);
+        std::memcpy(canvas.RowPointer(y), picture.pixels.data() + static_cast<size_t>(y) * picture.width,
+                    rowBytes);
     return true;
 }
 

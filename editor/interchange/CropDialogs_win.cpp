@@ -32,10 +32,16 @@ struct CropState {
     DibCanvas shown;     // the picture with the marks, as the preview stretches it
 };
 
-CropState* StateOf(HWND dialog) { return reinterpret_cast<CropState*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
+CropState* StateOf(HWND dialog) {
+    return reinterpret_cast<CropState*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
 
-int PictureWidth(const CropState& s) { return s.picture->width; }
-int PictureHeight(const CropState& s) { return s.picture->height; }
+int PictureWidth(const CropState& s) {
+    return s.picture->width;
+}
+int PictureHeight(const CropState& s) {
+    return s.picture->height;
+}
 
 void ComposePreview(CropState& s) {
     if (!CanvasFromPixels(*s.picture, s.shown)) return;
@@ -216,8 +222,8 @@ bool RunCropDialog(HWND owner, int dialogId, CropState& state) {
 
 }  // namespace
 
-bool ShowNormalImageCrop(HWND owner, const std::string& name, const ColourImage& picture, int cellW, int cellH,
-                         int& x, int& y) {
+bool ShowNormalImageCrop(HWND owner, const std::string& name, const ColourImage& picture, int cellW,
+                         int cellH, int& x, int& y) {
     auto state = std::make_unique<CropState>();
     state->name = name;
     state->picture = &picture;

@@ -11,8 +11,8 @@
 namespace zelt {
 
 // "GUI:IMPORTNIMAGE": on OK, x and y hold the top-left of the cellW x cellH window.
-bool ShowNormalImageCrop(HWND owner, const std::string& name, const ColourImage& picture, int cellW, int cellH,
-                         int& x, int& y);
+bool ShowNormalImageCrop(HWND owner, const std::string& name, const ColourImage& picture, int cellW,
+                         int cellH, int& x, int& y);
 // "GUI:IMPORTEIMAGE": starts with the whole picture; on OK, rect holds the chosen rectangle, at least
 // one pixel wide and high. cellW and cellH set the ranges of the x and y spin controls.
 bool ShowExtraImageCrop(HWND owner, const std::string& name, const ColourImage& picture, int cellW, int cellH,

@@ -20,7 +20,9 @@ namespace zelt {
 
 namespace {
 
-const SettingKey& FolderSetting() { return *FindSettingKey("Paths", "ExportImgsDir"); }
+const SettingKey& FolderSetting() {
+    return *FindSettingKey("Paths", "ExportImgsDir");
+}
 
 std::string ControlText(HWND dialog, int id) {
     char text[kDialogPathSize] = {};
@@ -68,8 +70,9 @@ bool TakeChoice(HWND dialog, ExportTilesChoice& choice) {
 
 INT_PTR CALLBACK ExportTilesProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     INT_PTR result = 0;
-    if (g_settings.useEuiStyle && HandleGradientBackground(dialog, message, wParam, lParam,
-                                                           GetSysColor(COLOR_ACTIVECAPTION), RGB(255, 255, 255), result))
+    if (g_settings.useEuiStyle &&
+        HandleGradientBackground(dialog, message, wParam, lParam, GetSysColor(COLOR_ACTIVECAPTION),
+                                 RGB(255, 255, 255), result))
         return result;
     auto* choice = reinterpret_cast<ExportTilesChoice*>(GetWindowLongPtrA(dialog, DWLP_USER));
     switch (message) {
@@ -128,7 +131,8 @@ bool ExportTilesToFolder(const std::string& folder, const std::string& format) {
     if (!doc.open) return false;
     bool written = false;
     if (doc.palette)
-        written = ExportTiles(doc.tiles, doc.cellW, doc.cellH, *doc.palette, folder, format, SaveThroughLibrary);
+        written =
+            ExportTiles(doc.tiles, doc.cellW, doc.cellH, *doc.palette, folder, format, SaveThroughLibrary);
     if (written)
         Ui().ShowMessage("MSG:BATCHEXPORTFINISHED", MessageIcon::Information);
     else

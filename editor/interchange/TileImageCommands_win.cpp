@@ -24,7 +24,9 @@ namespace zelt {
 
 namespace {
 
-HWND MainWindow() { return Shell().main; }
+HWND MainWindow() {
+    return Shell().main;
+}
 
 // A remembered path of section "Paths" in a dialog's path buffer; one too long to fit starts empty.
 struct PathBuffer {
@@ -137,7 +139,8 @@ void ImportAllCommand() {
 
 // Paints the windows waiting for repainting, and nothing else: input waits until the wait is over.
 void WaitPainting(HANDLE process) {
-    while (MsgWaitForMultipleObjectsEx(1, &process, INFINITE, QS_PAINT, MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0 + 1) {
+    while (MsgWaitForMultipleObjectsEx(1, &process, INFINITE, QS_PAINT, MWMO_INPUTAVAILABLE) ==
+           WAIT_OBJECT_0 + 1) {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) DispatchMessageA(&message);
     }
@@ -201,7 +204,8 @@ bool EditInPaintProgram() {
     if (length == 0 || length >= sizeof folderText) return false;
     const std::string folder = folderText;
     const std::string file = PaintFileName(folder);
-    if (GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES && !DeleteFileA(file.c_str())) return false;
+    if (GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES && !DeleteFileA(file.c_str()))
+        return false;
 
     DibCanvas canvas;
     if (!CanvasFromPixels(PaintPicture(*tile, doc.cellW, doc.cellH, *doc.palette).colours, canvas) ||
@@ -223,18 +227,41 @@ bool EditInPaintProgram() {
 
 bool RunTileImageCommand(UINT command) {
     switch (command) {
-        case IDM_STRIP_SAVE_NORMAL: ExportTileImage(false); return true;
-        case IDM_STRIP_SAVE_EXTRA: ExportTileImage(true); return true;
-        case IDM_EXPORT_ALL: ExportWholeTemplate(); return true;
-        case IDM_EXPORT_TILES: ExportTilesCommand(); return true;
-        case IDM_COPY_NORMAL_IMAGE: CopyTileImage(false); return true;
-        case IDM_COPY_EXTRA_IMAGE: CopyTileImage(true); return true;
-        case IDM_STRIP_IMPORT_NORMAL: ImportFromFile("ImportNImgDir", ImportNormalPicture); return true;
-        case IDM_PASTE_NORMAL_IMAGE: PasteNormalImage(); return true;
-        case IDM_STRIP_IMPORT_EXTRA: ImportFromFile("ImportEImgDir", ImportExtraPicture); return true;
-        case IDM_IMPORT_ALL: ImportAllCommand(); return true;
-        case IDM_STRIP_PAINT_PROGRAM: EditInPaintProgram(); return true;
-        default: return false;
+        case IDM_STRIP_SAVE_NORMAL:
+            ExportTileImage(false);
+            return true;
+        case IDM_STRIP_SAVE_EXTRA:
+            ExportTileImage(true);
+            return true;
+        case IDM_EXPORT_ALL:
+            ExportWholeTemplate();
+            return true;
+        case IDM_EXPORT_TILES:
+            ExportTilesCommand();
+            return true;
+        case IDM_COPY_NORMAL_IMAGE:
+            CopyTileImage(false);
+            return true;
+        case IDM_COPY_EXTRA_IMAGE:
+            CopyTileImage(true);
+            return true;
+        case IDM_STRIP_IMPORT_NORMAL:
+            ImportFromFile("ImportNImgDir", ImportNormalPicture);
+            return true;
+        case IDM_PASTE_NORMAL_IMAGE:
+            PasteNormalImage();
+            return true;
+        case IDM_STRIP_IMPORT_EXTRA:
+            ImportFromFile("ImportEImgDir", ImportExtraPicture);
+            return true;
+        case IDM_IMPORT_ALL:
+            ImportAllCommand();
+            return true;
+        case IDM_STRIP_PAINT_PROGRAM:
+            EditInPaintProgram();
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -8,7 +8,8 @@ namespace {
 
 TEST(CanvasPicture, PixelsKeepTheirPlacesBothWays) {
     ColourImage picture(3, 2);
-    for (size_t i = 0; i < picture.pixels.size(); ++i) picture.pixels[i] = static_cast<uint32_t>(0x10101 * (i + 1));
+    for (size_t i = 0; i < picture.pixels.size(); ++i)
+        picture.pixels[i] = static_cast<uint32_t>(0x10101 * (i + 1));
     DibCanvas canvas;
     ASSERT_TRUE(CanvasFromPixels(picture, canvas));
     EXPECT_EQ(canvas.GetPixel(0, 0), 0x010101u);  // the top row stays on top

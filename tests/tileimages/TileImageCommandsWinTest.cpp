@@ -85,11 +85,14 @@ std::string Text(HWND dialog, int id) {
     return text;
 }
 
-void Type(HWND dialog, int id, const std::string& text) { SetDlgItemTextA(dialog, id, text.c_str()); }
+void Type(HWND dialog, int id, const std::string& text) {
+    SetDlgItemTextA(dialog, id, text.c_str());
+}
 
 std::pair<int, int> SpinRange(HWND dialog, int id) {
     int low = -1, high = -1;
-    SendDlgItemMessageA(dialog, id, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+    SendDlgItemMessageA(dialog, id, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+                        reinterpret_cast<LPARAM>(&high));
     return {low, high};
 }
 
@@ -106,7 +109,8 @@ void ClickPreview(HWND dialog, double fx, double fy) {
 ColourImage Gradient(int width, int height) {
     ColourImage picture(width, height);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) picture.SetPixel(x, y, static_cast<uint32_t>(x << 16 | y << 8 | 0x40));
+        for (int x = 0; x < width; ++x)
+            picture.SetPixel(x, y, static_cast<uint32_t>(x << 16 | y << 8 | 0x40));
     return picture;
 }
 
@@ -204,8 +208,9 @@ TEST_F(TileImageCommands, ExportTilesWritesEveryImageInEverySaveFormat) {
         EXPECT_EQ(ui.messages, std::vector<std::string>{"MSG:BATCHEXPORTFINISHED"});
         EXPECT_FALSE(Exists(out + "tile0E." + format));
         const bool lossless = format == "BMP" || format == "PNG";
-        for (const auto& [name, tile, extra] : {std::tuple{"tile0N.", 0, false}, std::tuple{"tile1N.", 1, false},
-                                               std::tuple{"tile1E.", 1, true}, std::tuple{"tile2N.", 2, false}}) {
+        for (const auto& [name, tile, extra] :
+             {std::tuple{"tile0N.", 0, false}, std::tuple{"tile1N.", 1, false},
+              std::tuple{"tile1E.", 1, true}, std::tuple{"tile2N.", 2, false}}) {
             const std::string file = out + name + format;
             if (format == "GIF") {
                 // Wine's GIF encoder writes frames without pixels, so only the file itself is checked.
@@ -216,7 +221,8 @@ TEST_F(TileImageCommands, ExportTilesWritesEveryImageInEverySaveFormat) {
             ASSERT_TRUE(LoadImageIntoCanvas(file.c_str(), canvas)) << name;
             Picture expected = NormalImagePicture(Doc().tiles[tile], 48, 24, Palette(), kExportNormalFill);
             if (extra) {
-                ASSERT_TRUE(ExtraImagePicture(Doc().tiles[tile], Palette(), ExportExtraFill(Palette()), expected));
+                ASSERT_TRUE(
+                    ExtraImagePicture(Doc().tiles[tile], Palette(), ExportExtraFill(Palette()), expected));
             }
             EXPECT_EQ(canvas.Width(), expected.colours.width) << name;
             EXPECT_EQ(canvas.Height(), expected.colours.height) << name;
@@ -267,7 +273,8 @@ TEST_F(TileImageCommands, CopiedImagesPasteBackIntoAnotherTile) {
     ASSERT_TRUE(RunTileImageCommand(IDM_COPY_NORMAL_IMAGE));
     ColourImage taken;
     ASSERT_TRUE(TakeClipboardPicture(nullptr, taken));
-    EXPECT_EQ(taken.pixels, NormalImagePicture(Doc().tiles[0], 48, 24, Palette(), kClipboardFill).colours.pixels);
+    EXPECT_EQ(taken.pixels,
+              NormalImagePicture(Doc().tiles[0], 48, 24, Palette(), kClipboardFill).colours.pixels);
     // A tile without an extra image copies nothing: the clipboard keeps the normal image.
     ASSERT_TRUE(RunTileImageCommand(IDM_COPY_EXTRA_IMAGE));
     ASSERT_TRUE(TakeClipboardPicture(nullptr, taken));
