@@ -28,6 +28,7 @@
 #include "editor/strings/Translate_win.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentFlows.h"
+#include "editor/interchange/TileImageCommands_win.h"
 #include "editor/template/NewTemplateDialog_win.h"
 #include "editor/template/AbsolutePath_win.h"
 #include "editor/template/PathText.h"
@@ -89,8 +90,7 @@ constexpr CommandKey kCommandKeys[] = {
 // Commands whose tools the editor does not have yet: greyed out whatever the document's state.
 constexpr UINT kUnavailableCommands[] = {
     IDM_LOAD_PALETTE,     IDM_SELECT_PALETTE,    IDM_PALETTE_PREVIEW,    IDM_FULL_SCREEN,
-    IDM_OVERVIEW,         IDM_IMPORT_ALL,        IDM_BATCH_IMPORT,       IDM_EXPORT_TILES,
-    IDM_EXPORT_ALL,       IDM_COPY_EXTRA_IMAGE,  IDM_COPY_NORMAL_IMAGE,  IDM_PASTE_NORMAL_IMAGE,
+    IDM_OVERVIEW,         IDM_BATCH_IMPORT,
     IDM_OPTIONS,
 };
 
@@ -448,6 +448,12 @@ void DispatchCommand(UINT command) {
     case IDM_TIP_OF_THE_DAY: ShowTipDialog(main); break;
     case IDM_HOME: ShellExecuteA(main, "open", kHomePage, nullptr, nullptr, SW_SHOWNORMAL); break;
     case IDM_ABOUT: AboutCommand(); break;
+    case IDM_EXPORT_ALL:
+    case IDM_EXPORT_TILES:
+    case IDM_COPY_NORMAL_IMAGE:
+    case IDM_COPY_EXTRA_IMAGE:
+    case IDM_PASTE_NORMAL_IMAGE:
+    case IDM_IMPORT_ALL: RunTileImageCommand(command); break;
     default: break;
     }
 }

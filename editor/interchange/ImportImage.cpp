@@ -144,9 +144,10 @@ NormalImageFit FitOfNormalImage(int width, int height, int cellW, int cellH) {
 
 namespace {
 
+// The snapshot first, so that the window state shown after the refresh already offers the undo.
 void EndEdit() {
-    RequestRefresh(kRefreshMainView | kRefreshStrip | kRefreshPanel);
     MarkEdited();
+    RequestRefresh(kRefreshAll);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "editor/strings/Translate_win.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentUi.h"
+#include "editor/interchange/TileImageCommands_win.h"
 #include "editor/views/DibCanvas.h"
 #include "editor/views/DibCanvas_win.h"
 #include "editor/views/StripGeometry.h"
@@ -230,13 +231,15 @@ void RunStripCommand(int command) {
         case IDM_DELETE_TILE:
             DeleteTile();
             return;
-        // The pixel editor, the image exports and imports and the paint program are not there yet.
+        // The pixel editor is not there yet.
         case IDM_STRIP_EDIT_IMAGE:
+            return;
         case IDM_STRIP_SAVE_NORMAL:
         case IDM_STRIP_SAVE_EXTRA:
         case IDM_STRIP_IMPORT_NORMAL:
         case IDM_STRIP_IMPORT_EXTRA:
         case IDM_STRIP_PAINT_PROGRAM:
+            RunTileImageCommand(static_cast<UINT>(command));
             return;
         default:
             OutputDebugStringA("StripSelect_OnCommand: command unknown!\n");

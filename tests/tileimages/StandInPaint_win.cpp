@@ -1,0 +1,18 @@
+// Stands in for the platform's paint program in the tests: started with one argument, the picture's
+// full name, it paints the picture's centre pixel 0x123456 and saves it in place. Exit status 2 when
+// it was not given exactly one argument (a name with blanks cut into pieces), 1 when the picture
+// could not be read or written.
+#include <string>
+
+#include "editor/interchange/PictureFile.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) return 2;
+    zelt::Picture picture;
+    std::string error;
+    if (!zelt::ReadPictureFile(argv[1], picture, error) || picture.colours.width < 1) return 1;
+    picture.indexes.clear();
+    picture.palette.clear();
+    picture.colours.SetPixel(picture.colours.width / 2, picture.colours.height / 2, 0x123456);
+    return zelt::WritePictureFile(argv[1], picture, error) ? 0 : 1;
+}

@@ -1,0 +1,446 @@
+// The tile image commands in-process with the program's own resources and the image library of the
+// program folder: the Export tiles dialog and the export in every save format, the clipboard, the
+// crop dialogs and the size rules of the imports, and the round trip through the paint program.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "editor/app/Settings.h"
+#include "editor/app/SettingsValues.h"
+#include "editor/app/ShellWindows_win.h"
+#include "editor/interchange/CanvasPicture.h"
+#include "editor/interchange/CropDialogs_win.h"
+#include "editor/interchange/ExportTilesDialog_win.h"
+#include "editor/interchange/ImageClipboard_win.h"
+#include "editor/interchange/ImageDialogs_win.h"
+#include "editor/interchange/ImageLibrary_win.h"
+#include "editor/interchange/TileBitmaps.h"
+#include "editor/interchange/TileImageCommands_win.h"
+#include "editor/strings/StringTable.h"
+#include "editor/template/TileLayout.h"
+#include "resources/CommandIds.h"
+#include "resources/InterchangeIds.h"
+#include "tests/document/DocumentFixture.h"
+#include "tests/support/Program_win.h"
+
+namespace zelt::test {
+namespace {
+
+// The first dialog box of a thread; other test programs show theirs on the same display.
+HWND DialogOfThread(DWORD threadId) {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        threadId,
+        [](HWND window, LPARAM param) -> BOOL {
+            char className[16] = {};
+            GetClassNameA(window, className, sizeof className);
+            if (lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+            *reinterpret_cast<HWND*>(param) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Waits on a thread of its own for the next dialog box of this thread and acts on it; the action
+// ends the dialog. Without a dialog within ten seconds it does nothing.
+class DialogDriver {
+  public:
+    explicit DialogDriver(std::function<void(HWND)> action)
+        : thread_([this, action, owner = GetCurrentThreadId()] {
+              for (int waited = 0; waited < 200 && !stop_; ++waited) {
+                  if (HWND dialog = DialogOfThread(owner)) {
+                      action(dialog);
+                      acted_ = true;
+                      return;
+                  }
+                  Sleep(50);
+              }
+          }) {}
+    ~DialogDriver() { Join(); }
+    bool Acted() {
+        Join();
+        return acted_;
+    }
+
+  private:
+    void Join() {
+        stop_ = true;
+        if (thread_.joinable()) thread_.join();
+    }
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> acted_{false};
+    std::thread thread_;
+};
+
+std::string Text(HWND dialog, int id) {
+    char text[512] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+void Type(HWND dialog, int id, const std::string& text) {
+    SetDlgItemTextA(dialog, id, text.c_str());
+}
+
+std::pair<int, int> SpinRange(HWND dialog, int id) {
+    int low = -1, high = -1;
+    SendDlgItemMessageA(dialog, id, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+                        reinterpret_cast<LPARAM>(&high));
+    return {low, high};
+}
+
+// A left-button release at the preview's point (fx, fy), as fractions of its size.
+void ClickPreview(HWND dialog, double fx, double fy) {
+    RECT r{};
+    GetWindowRect(GetDlgItem(dialog, IDC_CROP_PREVIEW), &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    const int x = r.left + static_cast<int>((r.right - r.left) * fx);
+    const int y = r.top + static_cast<int>((r.bottom - r.top) * fy);
+    SendMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+ColourImage Gradient(int width, int height) {
+    ColourImage picture(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.SetPixel(x, y, static_cast<uint32_t>(x << 16 | y << 8 | 0x40));
+    return picture;
+}
+
+class TileImageCommands : public DocumentFixture {
+  protected:
+    static void SetUpTestSuite() {
+        const std::string dist = HostToWindowsPath(ZELT_DIST_DIR);
+        SetDllDirectoryA(dist.c_str());
+        ASSERT_TRUE(BindImageLibrary());
+        ASSERT_TRUE(LoadStringTable(dist + "\\Zelt_Builder.csf"));
+        InitCommonControls();
+    }
+    static void TearDownTestSuite() {
+        FreeStringTable();
+        UnbindImageLibrary();
+    }
+    void SetUp() override {
+        DocumentFixture::SetUp();
+        g_settingsPath = At("Zelt_Builder.ini");
+        g_settings = DefaultSettings();
+        // The clipboard takes bitmaps only from a window that owns it.
+        Shell().main = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                       GetModuleHandleA(nullptr), nullptr);
+        ASSERT_TRUE(Shell().main);
+    }
+    void TearDown() override {
+        DestroyWindow(Shell().main);
+        Shell().main = nullptr;
+        DocumentFixture::TearDown();
+    }
+
+    const PaletteTable& Palette() { return *Doc().palette; }
+    // Tile 0 with indexes 1 ... 63 only, which the sample palette holds once each.
+    void DistinctColoursInTileZero() {
+        TileBytes& diamond = Doc().tiles[0].diamond;
+        for (size_t i = 0; i < diamond.size(); ++i) diamond[i] = static_cast<uint8_t>(1 + i % 63);
+    }
+    std::vector<std::string> SaveFormats() {
+        std::vector<std::string> names;
+        for (int i = 0; ImageSaveFormatName(i); ++i) names.push_back(ImageSaveFormatName(i));
+        return names;
+    }
+};
+
+TEST_F(TileImageCommands, ExportTilesDialogOffersEverySaveFormatAndRefusesAnEmptyFolder) {
+    OpenThreeTiles();
+    g_settings.exportImagesFolder = "C:\\earlier";
+    WriteSetting(*FindSettingKey("Paths", "ExportImgsDir"), g_settings);
+    const std::vector<std::string> formats = SaveFormats();
+    ASSERT_GE(formats.size(), 2u);
+
+    LRESULT count = 0, selected = -1;
+    std::string shownFolder;
+    bool openAfterEmpty = false;
+    DialogDriver driver([&](HWND dialog) {
+        count = SendDlgItemMessageA(dialog, IDC_ET_FORMAT, CB_GETCOUNT, 0, 0);
+        selected = SendDlgItemMessageA(dialog, IDC_ET_FORMAT, CB_GETCURSEL, 0, 0);
+        shownFolder = Text(dialog, IDC_ET_FOLDER);
+        Type(dialog, IDC_ET_FOLDER, "  ");
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+        openAfterEmpty = IsWindow(dialog) && IsWindowVisible(dialog);
+        Type(dialog, IDC_ET_FOLDER, "C:\\out");
+        SendDlgItemMessageA(dialog, IDC_ET_FORMAT, CB_SETCURSEL, count - 1, 0);
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    const std::optional<ExportTilesChoice> choice = ShowExportTilesDialog(nullptr);
+    ASSERT_TRUE(driver.Acted());
+    EXPECT_EQ(count, static_cast<LRESULT>(formats.size()));  // no empty entry at the end
+    EXPECT_EQ(selected, 0);
+    EXPECT_EQ(shownFolder, "C:\\earlier");
+    EXPECT_TRUE(openAfterEmpty);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"ERROR:NOEXPORTFOLDER"});
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->folder, "C:\\out\\");
+    EXPECT_EQ(choice->format, formats.back());
+    g_settings.exportImagesFolder.clear();
+    ReadSetting(*FindSettingKey("Paths", "ExportImgsDir"), g_settings);
+    EXPECT_EQ(g_settings.exportImagesFolder, "C:\\out\\");
+}
+
+TEST_F(TileImageCommands, ExportTilesWritesEveryImageInEverySaveFormat) {
+    OpenThreeTiles();
+    TileRecord& withExtra = Doc().tiles[1];
+    withExtra.hasExtra = true;
+    withExtra.extraWidth = 5;
+    withExtra.extraHeight = 4;
+    withExtra.extraImage.assign(20, 0);
+    for (size_t i = 1; i < 20; ++i) withExtra.extraImage[i] = static_cast<uint8_t>(i);
+    for (const std::string& format : SaveFormats()) {
+        SCOPED_TRACE(format);
+        const std::string out = At(format + "\\");
+        ASSERT_TRUE(CreateDirectoryA(out.c_str(), nullptr));
+        ui.messages.clear();
+        ASSERT_TRUE(ExportTilesToFolder(out, format));
+        EXPECT_EQ(ui.messages, std::vector<std::string>{"MSG:BATCHEXPORTFINISHED"});
+        EXPECT_FALSE(Exists(out + "tile0E." + format));
+        const bool lossless = format == "BMP" || format == "PNG";
+        for (const auto& [name, tile, extra] :
+             {std::tuple{"tile0N.", 0, false}, std::tuple{"tile1N.", 1, false},
+              std::tuple{"tile1E.", 1, true}, std::tuple{"tile2N.", 2, false}}) {
+            const std::string file = out + name + format;
+            if (format == "GIF") {
+                // Wine's GIF encoder writes frames without pixels, so only the file itself is checked.
+                EXPECT_EQ(Read(file).at(0), 'G') << name;
+                continue;
+            }
+            DibCanvas canvas;
+            ASSERT_TRUE(LoadImageIntoCanvas(file.c_str(), canvas)) << name;
+            Picture expected = NormalImagePicture(Doc().tiles[tile], 48, 24, Palette(), kExportNormalFill);
+            if (extra) {
+                ASSERT_TRUE(
+                    ExtraImagePicture(Doc().tiles[tile], Palette(), ExportExtraFill(Palette()), expected));
+            }
+            EXPECT_EQ(canvas.Width(), expected.colours.width) << name;
+            EXPECT_EQ(canvas.Height(), expected.colours.height) << name;
+            if (lossless) {
+                EXPECT_EQ(PixelsOfCanvas(canvas).pixels, expected.colours.pixels) << name;
+            }
+        }
+    }
+    ui.messages.clear();
+    EXPECT_FALSE(ExportTilesToFolder(At("missing\\"), "BMP"));
+    // Names past the path limit fail; none is cut to fit.
+    const std::string deep = At(std::string(250 - At("").size(), 'd') + "\\");
+    ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr));
+    EXPECT_FALSE(ExportTilesToFolder(deep, "BMP"));
+    EXPECT_FALSE(Exists(deep + "tile0N.BMP"));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"ERROR:BATCHEXPORT", "ERROR:BATCHEXPORT"}));
+}
+
+TEST_F(TileImageCommands, ExportOfATileImageRemembersTheNameEvenWhenCancelled) {
+    OpenThreeTiles();
+    Doc().selected = 1;
+    const std::string proposed = At("normal.bmp");
+    g_settings.exportNormalImage = proposed;
+    WriteSetting(*FindSettingKey("Paths", "ExportNImage"), g_settings);
+
+    DialogDriver cancel([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    ASSERT_TRUE(RunTileImageCommand(IDM_STRIP_SAVE_NORMAL));
+    ASSERT_TRUE(cancel.Acted());
+    EXPECT_FALSE(Exists(proposed));
+    g_settings.exportNormalImage.clear();
+    ReadSetting(*FindSettingKey("Paths", "ExportNImage"), g_settings);
+    EXPECT_EQ(g_settings.exportNormalImage, proposed);
+
+    DialogDriver confirm([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDOK, 0); });
+    ASSERT_TRUE(RunTileImageCommand(IDM_STRIP_SAVE_NORMAL));
+    ASSERT_TRUE(confirm.Acted());
+    DibCanvas written;
+    ASSERT_TRUE(LoadImageIntoCanvas(proposed.c_str(), written));
+    EXPECT_EQ(PixelsOfCanvas(written).pixels,
+              NormalImagePicture(Doc().tiles[1], 48, 24, Palette(), kExportNormalFill).colours.pixels);
+    EXPECT_EQ(written.GetPixel(0, 0), 0x000000u);  // black outside the diamond
+}
+
+TEST_F(TileImageCommands, CopiedImagesPasteBackIntoAnotherTile) {
+    OpenThreeTiles();
+    DistinctColoursInTileZero();
+    Doc().selected = 0;
+    ASSERT_TRUE(RunTileImageCommand(IDM_COPY_NORMAL_IMAGE));
+    ColourImage taken;
+    ASSERT_TRUE(TakeClipboardPicture(nullptr, taken));
+    EXPECT_EQ(taken.pixels,
+              NormalImagePicture(Doc().tiles[0], 48, 24, Palette(), kClipboardFill).colours.pixels);
+    // A tile without an extra image copies nothing: the clipboard keeps the normal image.
+    ASSERT_TRUE(RunTileImageCommand(IDM_COPY_EXTRA_IMAGE));
+    ASSERT_TRUE(TakeClipboardPicture(nullptr, taken));
+    EXPECT_EQ(taken.width, 48);
+
+    Doc().selected = 2;
+    ASSERT_TRUE(RunTileImageCommand(IDM_PASTE_NORMAL_IMAGE));
+    EXPECT_EQ(Doc().tiles[2].diamond, Doc().tiles[0].diamond);
+    EXPECT_TRUE(Doc().modified);
+    EXPECT_TRUE(CanUndo());
+    EXPECT_FALSE(RunTileImageCommand(IDM_SAVE));
+}
+
+TEST_F(TileImageCommands, NormalCropDialogClampsTypedValuesAndCentresOnClicks) {
+    const ColourImage picture = Gradient(96, 48);
+    std::string name, cell;
+    std::pair<int, int> xRange, yRange;
+    std::string clickedX, clickedY, typedX;
+    DialogDriver driver([&](HWND dialog) {
+        name = Text(dialog, IDC_CROP_NAME);
+        cell = Text(dialog, IDC_CROP_CELL);
+        xRange = SpinRange(dialog, IDC_CROP_X_SPIN);
+        yRange = SpinRange(dialog, IDC_CROP_Y_SPIN);
+        ClickPreview(dialog, 0.5, 0.5);
+        clickedX = Text(dialog, IDC_CROP_X);
+        clickedY = Text(dialog, IDC_CROP_Y);
+        Type(dialog, IDC_CROP_X, "100");  // kept as typed, taken as 48
+        typedX = Text(dialog, IDC_CROP_X);
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    int x = -1, y = -1;
+    ASSERT_TRUE(ShowNormalImageCrop(nullptr, "C:\\pictures\\wide.bmp", picture, 48, 24, x, y));
+    ASSERT_TRUE(driver.Acted());
+    EXPECT_EQ(name, "C:\\pictures\\wide.bmp");
+    EXPECT_EQ(cell, "48x24");
+    EXPECT_EQ(xRange, std::make_pair(0, 48));
+    EXPECT_EQ(yRange, std::make_pair(0, 24));
+    EXPECT_NEAR(std::stoi(clickedX), 24, 1);
+    EXPECT_NEAR(std::stoi(clickedY), 12, 1);
+    EXPECT_EQ(typedX, "100");
+    EXPECT_EQ(x, 48);
+    EXPECT_EQ(y, std::stoi(clickedY));
+
+    DialogDriver cancel([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    EXPECT_FALSE(ShowNormalImageCrop(nullptr, "x", picture, 48, 24, x, y));
+    EXPECT_TRUE(cancel.Acted());
+}
+
+TEST_F(TileImageCommands, ExtraCropDialogKeepsTheRectangleInsideAndAtLeastOnePixel) {
+    const ColourImage picture = Gradient(100, 50);
+    std::string width, height;
+    std::pair<int, int> xRange, widthRange;
+    MINMAXINFO limits{};
+    DialogDriver driver([&](HWND dialog) {
+        width = Text(dialog, IDC_CROP_WIDTH);
+        height = Text(dialog, IDC_CROP_HEIGHT);
+        xRange = SpinRange(dialog, IDC_CROP_X_SPIN);
+        widthRange = SpinRange(dialog, IDC_CROP_WIDTH_SPIN);
+        SendMessageA(dialog, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+        Type(dialog, IDC_CROP_WIDTH, "10");
+        Type(dialog, IDC_CROP_X, "95");  // up to 100 - 10
+        Type(dialog, IDC_CROP_HEIGHT, "0");
+        Type(dialog, IDC_CROP_Y, "7");
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    CropRect rect;
+    ASSERT_TRUE(ShowExtraImageCrop(nullptr, "tall.png", picture, 48, 24, rect));
+    ASSERT_TRUE(driver.Acted());
+    EXPECT_EQ(width, "100");
+    EXPECT_EQ(height, "50");
+    EXPECT_EQ(xRange, std::make_pair(0, 52));
+    EXPECT_EQ(widthRange, std::make_pair(0, 100));
+    EXPECT_EQ(limits.ptMinTrackSize.x, 440);
+    EXPECT_EQ(limits.ptMinTrackSize.y, 334);
+    EXPECT_EQ(rect.x, 90);
+    EXPECT_EQ(rect.width, 10);
+    EXPECT_EQ(rect.height, 1);
+    EXPECT_EQ(rect.y, 7);
+}
+
+TEST_F(TileImageCommands, ImportsFollowTheSizeRules) {
+    OpenThreeTiles();
+    Doc().selected = 1;
+    const std::vector<TileRecord> before = Doc().tiles;
+
+    ImportNormalPicture(ColourImage(47, 24, Palette()[5]), "small");
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"MSG:TOOSMALL"});
+    ui.answers.push_back(Answer::No);
+    ImportNormalPicture(ColourImage(49, 24, Palette()[5]), "wide");
+    EXPECT_EQ(ui.questions, std::vector<std::string>{"MSG:NOTTILESIZE"});
+    EXPECT_EQ(Doc().tiles, before);
+    EXPECT_FALSE(Doc().modified);
+
+    // Yes, then the crop dialog moves the window past the first column.
+    ColourImage wide(49, 24, Palette()[9]);
+    for (int y = 0; y < 24; ++y) wide.SetPixel(0, y, Palette()[7]);
+    ui.answers.push_back(Answer::Yes);
+    DialogDriver driver([](HWND dialog) {
+        Type(dialog, IDC_CROP_X, "1");
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    ImportNormalPicture(wide, "wide");
+    ASSERT_TRUE(driver.Acted());
+    EXPECT_EQ(Doc().tiles[1].diamond, std::vector<uint8_t>(DiamondSize(48, 24), 9));
+    EXPECT_TRUE(CanUndo());
+
+    ImportNormalPicture(ColourImage(48, 24, Palette()[3]), "exact");
+    EXPECT_EQ(Doc().tiles[1].diamond, std::vector<uint8_t>(DiamondSize(48, 24), 3));
+
+    // An extra image without cropping takes the whole picture, whatever its size.
+    ui.answers.push_back(Answer::No);
+    ImportExtraPicture(ColourImage(5, 3, Palette()[4]), "extra");
+    EXPECT_TRUE(Doc().tiles[1].hasExtra);
+    EXPECT_EQ(Doc().tiles[1].extraImage, std::vector<uint8_t>(15, 4));
+    EXPECT_EQ(ui.questions.back(), "MSG:WANTCROP");
+}
+
+TEST_F(TileImageCommands, ImportAllOfTheWrongSizeNamesTheSizeItNeeds) {
+    OpenThreeTiles();
+    const std::vector<TileRecord> before = Doc().tiles;
+    std::string shown;
+    DialogDriver driver([&](HWND box) {
+        EnumChildWindows(
+            box,
+            [](HWND child, LPARAM param) -> BOOL {
+                char className[16] = {}, text[256] = {};
+                GetClassNameA(child, className, sizeof className);
+                if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0)
+                    *reinterpret_cast<std::string*>(param) += text;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&shown));
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    ImportAllPicture(ColourImage(3, 3));
+    ASSERT_TRUE(driver.Acted());
+    EXPECT_EQ(shown, ImportAllSizeText());
+    EXPECT_EQ(Doc().tiles, before);
+}
+
+TEST_F(TileImageCommands, ThePaintProgramGetsThePictureWholeAndGivesItBack) {
+    OpenThreeTiles();
+    Doc().selected = 0;
+    TileBytes& diamond = Doc().tiles[0].diamond;
+    for (size_t i = 0; i < diamond.size(); ++i) diamond[i] = static_cast<uint8_t>(i % 5);  // with index 0
+    std::vector<uint8_t> expected(diamond.begin(), diamond.end());
+    size_t centre = 0;
+    for (int r = 0; r < 12; ++r) centre += static_cast<size_t>(DiamondRowWidth(r, 24));
+    centre += static_cast<size_t>(24 - DiamondRowStart(12, 48, 24));
+    ASSERT_LT(centre, expected.size());
+    expected[centre] = static_cast<uint8_t>(NearestPaletteIndex(0x123456, Palette()));
+    ASSERT_NE(Palette()[0], 0u);  // index 0 must come back as 0, not as black would
+
+    // A temporary folder with a blank in its name must reach the program as one argument.
+    const std::string temporary = At("temp folder\\");
+    ASSERT_TRUE(CreateDirectoryA(temporary.c_str(), nullptr));
+    ASSERT_TRUE(SetEnvironmentVariableA("TMP", temporary.c_str()));
+    ASSERT_TRUE(SetEnvironmentVariableA("TEMP", temporary.c_str()));
+    const bool edited = EditInPaintProgram();
+    SetEnvironmentVariableA("TMP", nullptr);
+    SetEnvironmentVariableA("TEMP", nullptr);
+    ASSERT_TRUE(edited);
+    EXPECT_EQ(Doc().tiles[0].diamond, expected);
+    EXPECT_FALSE(Exists(temporary + "ImgTmp.bmp"));
+    EXPECT_TRUE(CanUndo());
+}
+
+}  // namespace
+}  // namespace zelt::test
