@@ -32,6 +32,7 @@
 #include "editor/template/AbsolutePath_win.h"
 #include "editor/template/PathText.h"
 #include "editor/template/SaveOptionsDialog_win.h"
+#include "editor/views/FullScreenView_win.h"
 #include "editor/views/HotButtons_win.h"
 #include "editor/views/MainView_win.h"
 #include "resources/CommandIds.h"
@@ -88,7 +89,7 @@ constexpr CommandKey kCommandKeys[] = {
 
 // Commands whose tools the editor does not have yet: greyed out whatever the document's state.
 constexpr UINT kUnavailableCommands[] = {
-    IDM_LOAD_PALETTE,     IDM_SELECT_PALETTE,    IDM_PALETTE_PREVIEW,    IDM_FULL_SCREEN,
+    IDM_LOAD_PALETTE,     IDM_SELECT_PALETTE,    IDM_PALETTE_PREVIEW,
     IDM_OVERVIEW,         IDM_IMPORT_ALL,        IDM_BATCH_IMPORT,       IDM_EXPORT_TILES,
     IDM_EXPORT_ALL,       IDM_COPY_EXTRA_IMAGE,  IDM_COPY_NORMAL_IMAGE,  IDM_PASTE_NORMAL_IMAGE,
     IDM_OPTIONS,
@@ -448,6 +449,7 @@ void DispatchCommand(UINT command) {
     case IDM_TIP_OF_THE_DAY: ShowTipDialog(main); break;
     case IDM_HOME: ShellExecuteA(main, "open", kHomePage, nullptr, nullptr, SW_SHOWNORMAL); break;
     case IDM_ABOUT: AboutCommand(); break;
+    case IDM_FULL_SCREEN: OpenFullScreenView(); break;
     default: break;
     }
 }

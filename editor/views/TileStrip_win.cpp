@@ -8,6 +8,7 @@
 
 #include "editor/app/Settings.h"
 #include "editor/app/ShellWindows_win.h"
+#include "editor/editing/PixelEditor_win.h"
 #include "editor/editing/TileCommands.h"
 #include "editor/editing/TileProperties.h"
 #include "editor/editing/ViewFlags.h"
@@ -230,8 +231,10 @@ void RunStripCommand(int command) {
         case IDM_DELETE_TILE:
             DeleteTile();
             return;
-        // The pixel editor, the image exports and imports and the paint program are not there yet.
         case IDM_STRIP_EDIT_IMAGE:
+            OpenPixelEditor(Shell().main);
+            return;
+        // The image exports and imports and the paint program are not there yet.
         case IDM_STRIP_SAVE_NORMAL:
         case IDM_STRIP_SAVE_EXTRA:
         case IDM_STRIP_IMPORT_NORMAL:
