@@ -1,9 +1,10 @@
 // The pixel editor dialog in-process with the program's own resources: its controls, drawing with
 // the mouse, the palette, OK and Cancel against the document, and a cursor that is never left
 // confined whichever way a drag ends.
-#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
