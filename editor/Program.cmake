@@ -59,10 +59,13 @@ add_library(zelt_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/interchange/CropDialogs_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/interchange/ExportTilesDialog_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/interchange/TileImageCommands_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/views/FullScreenView_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/editing/PixelEditor_win.cpp
 )
 target_link_libraries(zelt_shell PUBLIC zelt_mainwindow zelt_viewer zelt_interchange zelt_render zelt_document
   zelt_dialogrules zelt_strings zelt_settings zelt_crash zelt_core comctl32 comdlg32 shell32 msimg32 ole32 oleaut32
   uuid gdi32 user32 advapi32)
+target_link_libraries(zelt_shell PUBLIC zelt_pixeleditor)
 
 add_executable(Zelt_Builder WIN32 ${CMAKE_CURRENT_LIST_DIR}/app/Main_win.cpp ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.rc)
 target_link_libraries(Zelt_Builder PRIVATE zelt_shell)
@@ -73,7 +76,8 @@ set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.rc APPEND PROPERT
   ${CMAKE_SOURCE_DIR}/resources/MainWindow.rc ${CMAKE_SOURCE_DIR}/resources/Views.rc
   ${CMAKE_SOURCE_DIR}/resources/Panel.rc ${CMAKE_SOURCE_DIR}/resources/PanelIds.h
   ${CMAKE_SOURCE_DIR}/resources/Customize.rc
-  ${CMAKE_SOURCE_DIR}/resources/Interchange.rc ${CMAKE_SOURCE_DIR}/resources/InterchangeIds.h)
+  ${CMAKE_SOURCE_DIR}/resources/Interchange.rc ${CMAKE_SOURCE_DIR}/resources/InterchangeIds.h
+  ${CMAKE_SOURCE_DIR}/resources/PixelEditor.rc ${CMAKE_SOURCE_DIR}/resources/PixelEditorIds.h)
 if(NOT CMAKE_CROSSCOMPILING)
   add_dependencies(Zelt_Builder artwork)
 endif()

@@ -33,6 +33,7 @@
 #include "editor/template/AbsolutePath_win.h"
 #include "editor/template/PathText.h"
 #include "editor/template/SaveOptionsDialog_win.h"
+#include "editor/views/FullScreenView_win.h"
 #include "editor/views/HotButtons_win.h"
 #include "editor/views/MainView_win.h"
 #include "resources/CommandIds.h"
@@ -89,7 +90,7 @@ constexpr CommandKey kCommandKeys[] = {
 
 // Commands whose tools the editor does not have yet: greyed out whatever the document's state.
 constexpr UINT kUnavailableCommands[] = {
-    IDM_LOAD_PALETTE,     IDM_SELECT_PALETTE,    IDM_PALETTE_PREVIEW,    IDM_FULL_SCREEN,
+    IDM_LOAD_PALETTE,     IDM_SELECT_PALETTE,    IDM_PALETTE_PREVIEW,
     IDM_OVERVIEW,         IDM_BATCH_IMPORT,
     IDM_OPTIONS,
 };
@@ -454,6 +455,7 @@ void DispatchCommand(UINT command) {
     case IDM_COPY_EXTRA_IMAGE:
     case IDM_PASTE_NORMAL_IMAGE:
     case IDM_IMPORT_ALL: RunTileImageCommand(command); break;
+    case IDM_FULL_SCREEN: OpenFullScreenView(); break;
     default: break;
     }
 }

@@ -31,6 +31,7 @@
 #include "editor/template/AbsolutePath_win.h"
 #include "editor/template/PathText.h"
 #include "editor/viewer/ViewerWindow_win.h"
+#include "editor/views/FullScreenView_win.h"
 #include "editor/views/MainView_win.h"
 #include "editor/views/TileStrip_win.h"
 #include "resources/ResourceIds.h"
@@ -91,7 +92,8 @@ bool StartEditor(const std::string& programFolder, const RunFlags& flags) {
 }
 
 bool RegisterViewClasses(HINSTANCE instance) {
-    return RegisterStripClass(instance) && RegisterZeltPreviewClass() && RegisterMainViewClasses(instance);
+    return RegisterStripClass(instance) && RegisterZeltPreviewClass() && RegisterMainViewClasses(instance) &&
+           RegisterFullScreenViewClass(instance);
 }
 
 // Key-down messages go to the hotkeys first, then to the properties panel, then the usual way.

@@ -8,6 +8,7 @@
 
 #include "editor/app/Settings.h"
 #include "editor/app/ShellWindows_win.h"
+#include "editor/editing/PixelEditor_win.h"
 #include "editor/editing/TileCommands.h"
 #include "editor/editing/TileProperties.h"
 #include "editor/editing/ViewFlags.h"
@@ -231,8 +232,8 @@ void RunStripCommand(int command) {
         case IDM_DELETE_TILE:
             DeleteTile();
             return;
-        // The pixel editor is not there yet.
         case IDM_STRIP_EDIT_IMAGE:
+            OpenPixelEditor(Shell().main);
             return;
         case IDM_STRIP_SAVE_NORMAL:
         case IDM_STRIP_SAVE_EXTRA:

@@ -44,6 +44,7 @@ TEST(ArtworkTest, MakesEveryFileTheResourcesName) {
         expected.push_back(std::string("hot_") + button + ".bmp");
         expected.push_back(std::string("hot_") + button + "_hover.bmp");
     }
+    expected.push_back("pixel_tools.bmp");
     EXPECT_EQ(names, expected);
 }
 

@@ -201,7 +201,7 @@ TEST_F(EditorRun, OpensTheTemplateNamedOnTheCommandLine) {
     EXPECT_TRUE(Enabled(window, IDM_SAVE));
     EXPECT_TRUE(Enabled(window, IDM_ADD_TILE));
     EXPECT_FALSE(Enabled(window, IDM_UNDO));
-    EXPECT_FALSE(Enabled(window, IDM_FULL_SCREEN));
+    EXPECT_TRUE(Enabled(window, IDM_FULL_SCREEN));
     EXPECT_TRUE(Enabled(window, IDM_EXPORT_TILES));  // the tile image commands are there
 
     // The children where the layout puts them.

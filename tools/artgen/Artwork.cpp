@@ -8,6 +8,7 @@
 #include "tools/artgen/Icons.h"
 #include "tools/artgen/Palette.h"
 #include "tools/artgen/Pictures.h"
+#include "tools/artgen/PixelTools.h"
 #include "tools/artgen/Ramps.h"
 #include "tools/artgen/Toolbar.h"
 
@@ -61,6 +62,7 @@ std::vector<ArtworkFile> MakeArtwork() {
         files.push_back(Bitmap(HotButtonFileName(i, false), DrawHotButton(i, false)));
         files.push_back(Bitmap(HotButtonFileName(i, true), DrawHotButton(i, true)));
     }
+    files.push_back(Bitmap("pixel_tools.bmp", DrawPixelTools()));
     return files;
 }
 
