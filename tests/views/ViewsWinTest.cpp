@@ -242,12 +242,12 @@ TEST_F(ViewWindows, StripMenuGreysWhatCannotWorkAndRunsItsTileCommands) {
     const auto greyed = [&](UINT id) { return (GetMenuState(popup, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
     EXPECT_TRUE(greyed(IDM_STRIP_SAVE_EXTRA));
     for (UINT id : {IDM_STRIP_EDIT_IMAGE, IDM_AUTO_COLOUR, IDM_STRIP_SAVE_NORMAL, IDM_STRIP_IMPORT_NORMAL,
-                    IDM_STRIP_IMPORT_EXTRA, IDM_STRIP_PAINT_PROGRAM, IDM_STRIP_DELETE_EXTRA, IDM_DELETE_TILE})
+                    IDM_STRIP_IMPORT_EXTRA, IDM_STRIP_DELETE_EXTRA, IDM_DELETE_TILE})
         EXPECT_FALSE(greyed(id)) << id;
     char text[128] = {};
     GetMenuStringA(popup, IDM_DELETE_TILE, text, sizeof text, MF_BYCOMMAND);
     EXPECT_STREQ(text, Lookup("GUI:STPDELETE"));
-    EXPECT_EQ(GetMenuItemCount(popup), 13);
+    EXPECT_EQ(GetMenuItemCount(popup), 12);
 
     // Delete extra image and delete tile act on the selection.
     Doc().selected = 3;
