@@ -54,6 +54,7 @@ add_library(zelt_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/views/MainView_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/views/HotButtons_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/views/TileStrip_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/FileTypes_win.cpp
 )
 target_link_libraries(zelt_shell PUBLIC zelt_mainwindow zelt_viewer zelt_interchange zelt_render zelt_document
   zelt_dialogrules zelt_strings zelt_settings zelt_crash zelt_core comctl32 comdlg32 shell32 msimg32 ole32 oleaut32
