@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <dlgs.h>
 
 #include <filesystem>
 #include <string>
@@ -176,6 +177,31 @@ TEST_F(EditorOptionsRun, AChosenPaletteChangesTheMainView) {
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
     EXPECT_TRUE(WaitFor([&] { return CountColour(window, kMagenta) > 500; }));
+
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.WaitForExit(10000), 0u);
+}
+
+TEST_F(EditorOptionsRun, ALoadedPaletteFileChangesTheMainViewAndItsFolderIsRemembered) {
+    ScratchFolder palettes;
+    std::vector<uint8_t> glow(768, 0);
+    for (int i = 0; i < 256; ++i) glow[3 * i] = glow[3 * i + 2] = 63;
+    WriteFile(palettes.File("Glow.pal"), glow);
+    constexpr uint32_t kMagenta = 0xFC00FC;
+
+    RunningProgram editor(CommandLine(), program_.Path());
+    HWND window = Start(editor);
+    ASSERT_TRUE(window);
+    EXPECT_LT(CountColour(window, kMagenta), 10);
+
+    PostMessageA(window, WM_COMMAND, IDM_LOAD_PALETTE, 0);
+    HWND dialog = WaitForDialog(editor, "GUI:CHOOSEFILE");
+    ASSERT_TRUE(dialog);
+    SetDlgItemTextA(dialog, cmb13, palettes.File("Glow.pal").c_str());  // the file name field
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+    EXPECT_TRUE(WaitFor([&] { return CountColour(window, kMagenta) > 500; }));
+    EXPECT_NE(Ini().find("PaletteFile=" + palettes.Path()), std::string::npos) << Ini();
 
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(editor.WaitForExit(10000), 0u);
