@@ -213,7 +213,10 @@ INT_PTR CALLBACK PalettePreviewProc(HWND dialog, UINT message, WPARAM wParam, LP
         case WM_INITDIALOG: {
             SetMessageOwner(dialog);
             TranslateDialog(dialog);
-            HICON icon = LoadIconA(ResourceModule(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
+            // Shared: the system frees it, not the dialog.
+            HICON icon = static_cast<HICON>(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON),
+                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED));
             SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
             RECT client;
             GetClientRect(dialog, &client);

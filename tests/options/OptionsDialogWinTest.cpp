@@ -248,8 +248,10 @@ TEST_F(OptionsTest, ShowsTheSettingsAndOkAppliesThemAtOnce) {
         TBBUTTON button{};
         SendMessageA(Shell().toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
         EXPECT_EQ(button.iString, -1) << i;
-        if (i == 0) EXPECT_EQ(button.iBitmap, before.iBitmap);
     }
+    TBBUTTON first{};
+    SendMessageA(Shell().toolbar, TB_GETBUTTON, 0, reinterpret_cast<LPARAM>(&first));
+    EXPECT_EQ(first.iBitmap, before.iBitmap);
     // The two newest recent files remain, in the list and in the submenu.
     EXPECT_EQ(g_settings.maxRecent, 2);
     EXPECT_EQ(g_settings.recentFiles, (std::vector<std::string>{"C:\\maps\\3.tem", "C:\\maps\\4.tem"}));
@@ -306,8 +308,10 @@ TEST_F(OptionsTest, AssociateRegistersTheEditActionAndKeepsEveryoneElsesKeys) {
     for (const char* ext : {".TEM", ".SNO", ".URB", ".UBN", ".LUN", ".DES"})
         EXPECT_EQ(hive.Read(classes + ext), "ZeltFileType") << ext;
     EXPECT_EQ(hive.Read(classes + "ZeltFileType\\Shell\\Edit"), "Edit");
-    EXPECT_EQ(hive.Read(classes + "ZeltFileType\\Shell\\Edit\\command"),
-              "\"" + ProgramPath() + "\" -EDITOR \"%1\"");
+    std::string command = "\"";
+    command += ProgramPath();
+    command += "\" -EDITOR \"%1\"";
+    EXPECT_EQ(hive.Read(classes + "ZeltFileType\\Shell\\Edit\\command"), command);
     EXPECT_EQ(hive.Read(classes + "ZeltFileType\\Shell\\Open\\command"), "viewer");
     EXPECT_EQ(hive.Read(classes + "ZeltFileType\\ShellEX\\IconHandler"), "{handler}");
     EXPECT_EQ(hive.Read(classes + kIconHandler), "{someone}");
