@@ -11,6 +11,7 @@
 #include "editor/app/CustomizeSheet_win.h"
 #include "editor/app/Hotkeys_win.h"
 #include "editor/app/MainLayout.h"
+#include "editor/app/OptionsDialog_win.h"
 #include "editor/app/Message_win.h"
 #include "editor/app/ProgramFolder.h"
 #include "editor/app/RecentFiles.h"
@@ -30,6 +31,7 @@
 #include "editor/document/DocumentFlows.h"
 #include "editor/interchange/TileImageCommands_win.h"
 #include "editor/template/NewTemplateDialog_win.h"
+#include "editor/template/PaletteDialogs_win.h"
 #include "editor/template/AbsolutePath_win.h"
 #include "editor/template/PathText.h"
 #include "editor/template/SaveOptionsDialog_win.h"
@@ -90,9 +92,7 @@ constexpr CommandKey kCommandKeys[] = {
 
 // Commands whose tools the editor does not have yet: greyed out whatever the document's state.
 constexpr UINT kUnavailableCommands[] = {
-    IDM_LOAD_PALETTE,     IDM_SELECT_PALETTE,    IDM_PALETTE_PREVIEW,
     IDM_OVERVIEW,         IDM_BATCH_IMPORT,
-    IDM_OPTIONS,
 };
 
 bool Unavailable(UINT command) {
@@ -446,6 +446,10 @@ void DispatchCommand(UINT command) {
     case IDM_AUTO_COLOUR_ALL: AutoColourAllTiles(); break;
     case IDM_OPEN_FOLDER: ExploreFolder(); break;
     case IDM_CUSTOMIZE: ShowCustomizeSheet(main); break;
+    case IDM_LOAD_PALETTE: LoadPaletteCommand(main); break;
+    case IDM_SELECT_PALETTE: SelectPaletteDialog(main, GetKeyState(VK_SHIFT) < 0); break;
+    case IDM_PALETTE_PREVIEW: PalettePreviewDialog(main); break;
+    case IDM_OPTIONS: ShowOptionsDialog(main); break;
     case IDM_TIP_OF_THE_DAY: ShowTipDialog(main); break;
     case IDM_HOME: ShellExecuteA(main, "open", kHomePage, nullptr, nullptr, SW_SHOWNORMAL); break;
     case IDM_ABOUT: AboutCommand(); break;

@@ -174,14 +174,4 @@ std::pair<int, int> PicturePosition(const ViewerState& state, int clientWidth, i
     return {(clientWidth - w) / 2, (clientHeight - h) / 2};
 }
 
-std::vector<std::pair<std::string, std::string>> FileTypeEntries(const std::string& programPath) {
-    std::vector<std::pair<std::string, std::string>> entries;
-    for (const char* ext : kRegisteredExtensions) entries.emplace_back(ext, "ZeltFileType");
-    entries.emplace_back("ZeltFileType\\Shell\\Open", "Open");
-    // Both paths are quoted: an unquoted C:\Program Files\... could start C:\Program.exe, and a
-    // file path with blanks must arrive as one argument.
-    entries.emplace_back("ZeltFileType\\Shell\\Open\\command", "\"" + programPath + "\" -PREVIEW \"%1\"");
-    return entries;
-}
-
 }  // namespace zelt

@@ -90,7 +90,4 @@ void ComposeViewerPicture(const ViewerState& state, int originX, int originY, in
 }
 std::pair<int, int> PicturePosition(const ViewerState& state, int clientWidth, int clientHeight);
 
-// Registry entries of the file type, under the classes root: (key, default value) in order.
-std::vector<std::pair<std::string, std::string>> FileTypeEntries(const std::string& programPath);
-
 }  // namespace zelt

@@ -9,6 +9,7 @@
 
 #include "editor/app/AboutPage_win.h"
 #include "editor/app/CommandLine.h"
+#include "editor/app/FileTypes_win.h"
 #include "editor/app/IniFile.h"
 #include "editor/app/Message_win.h"
 #include "editor/app/ProgramFolder.h"
@@ -381,26 +382,7 @@ void WriteViewerSettings(const std::string& iniPath, const ViewerSettings& s) {
     WriteIniString(iniPath, "General", "NoVisualTheme", FlagText(s.noVisualTheme));
 }
 
-bool RegisterFileTypes() {
-    bool written = true;
-    for (const auto& [key, value] : FileTypeEntries(ProgramPath())) {
-        HKEY raw = nullptr;
-        if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                            nullptr, &raw, nullptr) != ERROR_SUCCESS) {
-            written = false;
-            break;
-        }
-        UniqueKey owned(raw);
-        if (RegSetValueExA(raw, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                           static_cast<DWORD>(value.size() + 1)) != ERROR_SUCCESS) {
-            written = false;
-            break;
-        }
-    }
-    // Explorer keeps the old association until told, even after a partial change.
-    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
-    return written;
-}
+bool RegisterFileTypes() { return RegisterFileVerb(FileVerb::kOpen); }
 
 int RunViewer(HINSTANCE instance, const std::string& path) {
     Viewer& v = g_viewer;

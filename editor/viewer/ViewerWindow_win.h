@@ -18,7 +18,7 @@ void WriteViewerSettings(const std::string& iniPath, const ViewerSettings& setti
 // Runs the viewer on path until its window closes; returns the process exit code (0).
 int RunViewer(HINSTANCE instance, const std::string& path);
 
-// Writes the file-type keys under the classes root; false at the first key that cannot be made.
+// Registers the viewer as the Open action of the template files; a failure is shown naming the key.
 bool RegisterFileTypes();
 
 // The viewer's settings dialog; true when confirmed.

@@ -317,6 +317,17 @@ void FreeStripResources() {
     g_theme = ThemeApi{};
 }
 
+bool StripThemed() { return g_theme.active; }
+
+void SetStripBackColour(COLORREF colour) {
+    UniqueBrush fresh(CreateSolidBrush(colour));
+    if (!fresh) return;
+    // The class keeps the brush too; it must never point at the deleted one.
+    if (Shell().strip) SetClassLongPtrA(Shell().strip, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(fresh.Get()));
+    g_backBrush = std::move(fresh);
+    if (Shell().strip) InvalidateRect(Shell().strip, nullptr, TRUE);
+}
+
 void RedrawStrip() {
     const HWND strip = Shell().strip;
     StripState* state = strip ? StateOf(strip) : nullptr;

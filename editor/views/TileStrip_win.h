@@ -12,6 +12,12 @@ bool RegisterStripClass(HINSTANCE instance);
 // The background brush and the theme library; after the strip's window is gone.
 void FreeStripResources();
 
+// Whether the strip draws its slots with the platform's visual styles (it then ignores the
+// foreground colour).
+bool StripThemed();
+// Replaces the background brush (the old one is deleted) and repaints the strip.
+void SetStripBackColour(COLORREF colour);
+
 // Sets the scroll bar up (bringing the current tile to the first slot) and paints the strip at once.
 void RedrawStrip();
 

@@ -22,7 +22,8 @@ namespace {
 
 std::string DefaultValue(const std::string& key) {
     HKEY raw = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS) return "<no key>";
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, ("Software\\Classes\\" + key).c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS)
+        return "<no key>";
     UniqueKey owned(raw);
     char value[512] = {};
     DWORD type = 0, size = sizeof value;
@@ -78,11 +79,27 @@ std::string ItemText(HWND dialog, int id) {
 }  // namespace
 
 TEST_F(Shell, FileTypesOpenTheViewerWithQuotedPaths) {
-    ASSERT_TRUE(RegisterFileTypes());
-    for (const char* ext : {".TEM", ".SNO", ".URB", ".UBN", ".LUN", ".DES"}) EXPECT_EQ(DefaultValue(ext), "ZeltFileType");
-    EXPECT_EQ(DefaultValue("ZeltFileType\\Shell\\Open"), "Open");
-    EXPECT_EQ(DefaultValue("ZeltFileType\\Shell\\Open\\command"),
-              "\"" + ProgramPath() + "\" -PREVIEW \"%1\"");
+    // The user's classes go to a scratch key standing in for HKEY_CURRENT_USER, removed afterwards.
+    const std::string scratch = "Software\\ZeltTest\\Shell" + std::to_string(GetCurrentProcessId());
+    HKEY raw = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, scratch.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &raw, nullptr),
+              ERROR_SUCCESS);
+    UniqueKey hive(raw);
+    RegOverridePredefKey(HKEY_CURRENT_USER, raw);
+    const bool registered = RegisterFileTypes();
+    std::vector<std::string> values;
+    for (const char* key : {".TEM", ".SNO", ".URB", ".UBN", ".LUN", ".DES", "ZeltFileType\\Shell\\Open",
+                            "ZeltFileType\\Shell\\Open\\command"})
+        values.push_back(DefaultValue(key));
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    hive.Reset();
+    RegDeleteTreeA(HKEY_CURRENT_USER, scratch.c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\ZeltTest");  // only when no other test's key is left
+
+    ASSERT_TRUE(registered);
+    for (size_t i = 0; i < 6; ++i) EXPECT_EQ(values[i], "ZeltFileType") << i;
+    EXPECT_EQ(values[6], "Open");
+    EXPECT_EQ(values[7], "\"" + ProgramPath() + "\" -PREVIEW \"%1\"");
 }
 
 TEST_F(Shell, SettingsDialogShowsTranslatesAndStoresTheChoices) {

@@ -184,11 +184,3 @@ TEST_F(ViewerFixture, NavigationThroughTheFolder) {
     EXPECT_FALSE(state.loaded);
     EXPECT_FALSE(NavigationState(state).next);
 }
-
-TEST(ViewerRegistry, OpenCommandQuotesProgramAndFile) {
-    auto entries = FileTypeEntries("C:\\Program Files\\Zelt\\Zelt_Builder.exe");
-    ASSERT_EQ(entries.size(), 8u);
-    EXPECT_EQ(entries[4], std::make_pair(std::string(".LUN"), std::string("ZeltFileType")));
-    EXPECT_EQ(entries[7].first, "ZeltFileType\\Shell\\Open\\command");
-    EXPECT_EQ(entries[7].second, "\"C:\\Program Files\\Zelt\\Zelt_Builder.exe\" -PREVIEW \"%1\"");
-}

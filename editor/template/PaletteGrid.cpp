@@ -1,0 +1,22 @@
+#include "editor/template/PaletteGrid.h"
+
+namespace zelt {
+
+std::optional<PaletteGrid> PaletteGridFor(int clientWidth, int clientHeight) {
+    const double cellWidth = (clientWidth - 20) / 16.0;
+    const double cellHeight = (clientHeight - 50) / 16.0;
+    if (cellWidth < 1.0 || cellHeight < 1.0) return std::nullopt;
+    return PaletteGrid{cellWidth, cellHeight, static_cast<int>(16 * cellWidth),
+                       static_cast<int>(16 * cellHeight)};
+}
+
+GridCell PaletteGridCell(const PaletteGrid& grid, int row, int column) {
+    return GridCell{static_cast<int>(column * grid.cellWidth), static_cast<int>(row * grid.cellHeight),
+                    static_cast<int>(grid.cellWidth - 1), static_cast<int>(grid.cellHeight - 1)};
+}
+
+GridButton PaletteCloseButtonPosition(int clientWidth, int clientHeight) {
+    return GridButton{(clientWidth - 73) / 2, clientHeight - 33};
+}
+
+}  // namespace zelt
