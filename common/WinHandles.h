@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <utility>
 
@@ -64,6 +65,7 @@ inline void FreeLibraryModule(HMODULE module) { FreeLibrary(module); }
 inline void FreeMenuHandle(HMENU menu) { DestroyMenu(menu); }
 inline void FreeIconHandle(HICON icon) { DestroyIcon(icon); }
 inline void FreeImageList(HIMAGELIST list) { ImageList_Destroy(list); }
+inline void FreeTaskMemory(void* memory) { CoTaskMemFree(memory); }
 
 using UniqueBitmap = Owned<NullHandle<HBITMAP, FreeBitmap>>;
 using UniqueFont = Owned<NullHandle<HFONT, FreeFont>>;
@@ -75,6 +77,8 @@ using UniqueMenu = Owned<NullHandle<HMENU, FreeMenuHandle>>;
 using UniqueIcon = Owned<NullHandle<HICON, FreeIconHandle>>;
 using UniqueImageList = Owned<NullHandle<HIMAGELIST, FreeImageList>>;
 using UniqueFile = Owned<FileHandle>;
+// Memory the shell hands out and the caller frees, such as the folder browser's item list.
+using UniqueTaskMemory = Owned<NullHandle<void*, FreeTaskMemory>>;
 
 // A device context from GetDC, released to its window.
 class WindowDc {

@@ -54,6 +54,8 @@ add_library(zelt_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/views/MainView_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/views/HotButtons_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/views/TileStrip_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/interchange/BatchDialog_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/interchange/OverviewDialog_win.cpp
 )
 target_link_libraries(zelt_shell PUBLIC zelt_mainwindow zelt_viewer zelt_interchange zelt_render zelt_document
   zelt_dialogrules zelt_strings zelt_settings zelt_crash zelt_core comctl32 comdlg32 shell32 msimg32 ole32 oleaut32
@@ -67,7 +69,8 @@ set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.rc APPEND PROPERT
   ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.manifest ${ZELT_ART_DIR}/zelt.ico
   ${CMAKE_SOURCE_DIR}/resources/MainWindow.rc ${CMAKE_SOURCE_DIR}/resources/Views.rc
   ${CMAKE_SOURCE_DIR}/resources/Panel.rc ${CMAKE_SOURCE_DIR}/resources/PanelIds.h
-  ${CMAKE_SOURCE_DIR}/resources/Customize.rc)
+  ${CMAKE_SOURCE_DIR}/resources/Customize.rc
+  ${CMAKE_SOURCE_DIR}/resources/Batch.rc ${CMAKE_SOURCE_DIR}/resources/BatchIds.h)
 if(NOT CMAKE_CROSSCOMPILING)
   add_dependencies(Zelt_Builder artwork)
 endif()

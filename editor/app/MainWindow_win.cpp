@@ -24,6 +24,8 @@
 #include "editor/editing/TemplateClipboard_win.h"
 #include "editor/editing/TileCommands.h"
 #include "editor/editing/TileProperties.h"
+#include "editor/interchange/BatchDialog_win.h"
+#include "editor/interchange/OverviewDialog_win.h"
 #include "editor/strings/StringTable.h"
 #include "editor/strings/Translate_win.h"
 #include "editor/document/DocumentClass.h"
@@ -89,7 +91,7 @@ constexpr CommandKey kCommandKeys[] = {
 // Commands whose tools the editor does not have yet: greyed out whatever the document's state.
 constexpr UINT kUnavailableCommands[] = {
     IDM_LOAD_PALETTE,     IDM_SELECT_PALETTE,    IDM_PALETTE_PREVIEW,    IDM_FULL_SCREEN,
-    IDM_OVERVIEW,         IDM_IMPORT_ALL,        IDM_BATCH_IMPORT,       IDM_EXPORT_TILES,
+    IDM_IMPORT_ALL,       IDM_EXPORT_TILES,
     IDM_EXPORT_ALL,       IDM_COPY_EXTRA_IMAGE,  IDM_COPY_NORMAL_IMAGE,  IDM_PASTE_NORMAL_IMAGE,
     IDM_OPTIONS,
 };
@@ -448,6 +450,8 @@ void DispatchCommand(UINT command) {
     case IDM_TIP_OF_THE_DAY: ShowTipDialog(main); break;
     case IDM_HOME: ShellExecuteA(main, "open", kHomePage, nullptr, nullptr, SW_SHOWNORMAL); break;
     case IDM_ABOUT: AboutCommand(); break;
+    case IDM_BATCH_IMPORT: ShowBatchImportDialog(main); break;
+    case IDM_OVERVIEW: ShowOverviewDialog(main); break;
     default: break;
     }
 }
