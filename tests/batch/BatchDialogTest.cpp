@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "editor/app/MainWindow_win.h"
 #include "editor/app/Message_win.h"
 #include "editor/app/Settings.h"
 #include "editor/app/SettingsValues.h"
@@ -27,6 +28,7 @@
 #include "editor/strings/StringTable.h"
 #include "editor/views/TemplateRender.h"
 #include "resources/BatchIds.h"
+#include "resources/CommandIds.h"
 #include "tests/document/DocumentFixture.h"
 #include "tests/support/Program_win.h"
 
@@ -273,6 +275,14 @@ TEST_F(BatchDialogs, ATemplateWithoutTilesCannotStart) {
         EXPECT_TRUE(Enabled(dialog, IDC_BATCH_REMOVE_ALL));
         EXPECT_FALSE(Enabled(dialog, IDC_BATCH_START));
         RedrawWindow(GetDlgItem(dialog, IDC_BATCH_PREVIEW), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        // Adding through the open dialog appends the file and remembers its folder.
+        Click(dialog, IDC_BATCH_ADD);
+        if (HWND box = FindDialog(thread, "", dialog)) {
+            if (!SetDlgItemTextA(box, 0x480, picture.c_str())) SetDlgItemTextA(box, 0x47c, picture.c_str());
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            for (int tries = 0; tries < 200 && IsWindow(box); ++tries) Sleep(20);
+        }
+        EXPECT_EQ(Send(dialog, IDC_BATCH_FILES, LB_GETCOUNT), 2);
         SendMessageA(dialog, WM_COMMAND, IDC_BATCH_REMOVE_ALL, 0);
         EXPECT_EQ(Send(dialog, IDC_BATCH_FILES, LB_GETCOUNT), 0);
         PostMessageA(dialog, WM_CLOSE, 0, 0);
@@ -283,6 +293,23 @@ TEST_F(BatchDialogs, ATemplateWithoutTilesCannotStart) {
     user.join();
     EXPECT_TRUE(checked);
     EXPECT_FALSE(Exists(At("remembered\\a.tem")));
+    EXPECT_EQ(g_settings.batchImportInDir, root);
+}
+
+TEST_F(BatchDialogs, TheCommandsOpenTheDialogs) {
+    for (const char* title : {"GUI:BATCHIMPORTDLG", "GUI:OVERVIEWDLG"}) {
+        bool closed = false;
+        std::thread user([&] {
+            HWND dialog = FindDialog(thread, Lookup(title));
+            if (!dialog) return;
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            for (int tries = 0; tries < 200 && IsWindow(dialog); ++tries) Sleep(20);
+            closed = !IsWindow(dialog);
+        });
+        DispatchCommand(title[4] == 'B' ? IDM_BATCH_IMPORT : IDM_OVERVIEW);
+        user.join();
+        EXPECT_TRUE(closed) << title;
+    }
 }
 
 std::string CellText(HWND table, int row, int column) {
