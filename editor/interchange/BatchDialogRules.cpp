@@ -55,7 +55,8 @@ std::string BatchClosingText(const BatchOutcome& outcome, int total,
         message += slash == std::string::npos ? path : path.substr(slash + 1);
     }
     if (outcome.failures.size() > maxNames)
-        message += '\n' + FillNumbers(text("MSG:BATCHMOREFAILED"), {static_cast<int>(outcome.failures.size() - maxNames)});
+        message += '\n' + FillNumbers(text("MSG:BATCHMOREFAILED"),
+                                      {static_cast<int>(outcome.failures.size() - maxNames)});
     return message;
 }
 

@@ -40,18 +40,25 @@ struct BatchDialogState {
 };
 
 // The controls a run disables and enables again.
-constexpr int kIdleControls[] = {IDC_BATCH_FILES,  IDC_BATCH_START,  IDC_BATCH_ADD,    IDC_BATCH_REMOVE,
+constexpr int kIdleControls[] = {IDC_BATCH_FILES,      IDC_BATCH_START,  IDC_BATCH_ADD,    IDC_BATCH_REMOVE,
                                  IDC_BATCH_REMOVE_ALL, IDC_BATCH_FOLDER, IDC_BATCH_BROWSE, IDC_BATCH_THEATER};
 
 BatchDialogState& StateOf(HWND dialog) {
     return *reinterpret_cast<BatchDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
-std::string TextOf(const char* key) { return Lookup(key); }
+std::string TextOf(const char* key) {
+    return Lookup(key);
+}
 
 std::string FileNameOf(const std::string& path) {
     const size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Pictures are cut into the template's tiles and coloured through its palette.
+bool TemplateCanTakePictures() {
+    return !Doc().tiles.empty() && Doc().palette.has_value();
 }
 
 void UpdateButtons(HWND dialog, const BatchDialogState& state) {
@@ -59,8 +66,7 @@ void UpdateButtons(HWND dialog, const BatchDialogState& state) {
     const bool selected = SendMessageA(list, LB_GETCURSEL, 0, 0) != LB_ERR;
     EnableWindow(GetDlgItem(dialog, IDC_BATCH_REMOVE), selected);
     EnableWindow(GetDlgItem(dialog, IDC_BATCH_REMOVE_ALL), !state.files.empty());
-    // Without tiles there is nothing to cut a picture into.
-    EnableWindow(GetDlgItem(dialog, IDC_BATCH_START), !state.files.empty() && !Doc().tiles.empty());
+    EnableWindow(GetDlgItem(dialog, IDC_BATCH_START), !state.files.empty() && TemplateCanTakePictures());
 }
 
 void AddFile(HWND dialog, BatchDialogState& state, const std::string& path) {
@@ -84,13 +90,14 @@ void AddThroughDialog(HWND dialog, BatchDialogState& state) {
     ofn.lpstrInitialDir = g_settings.batchImportInDir.empty() ? nullptr : g_settings.batchImportInDir.c_str();
     ofn.lpstrTitle = title.c_str();
     ofn.lpstrDefExt = "*";
-    ofn.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST |
-                OFN_ENABLETEMPLATE | OFN_ENABLEHOOK;
+    ofn.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY |
+                OFN_FILEMUSTEXIST | OFN_ENABLETEMPLATE | OFN_ENABLEHOOK;
     ofn.lpTemplateName = MAKEINTRESOURCEA(IDD_OPEN_PREVIEW);
     ofn.lpfnHook = ImagePreviewHook;
     if (!GetOpenFileNameA(&ofn)) return;
     std::string folder;
-    for (const std::string& path : ChosenFiles(result.data(), result.size(), folder)) AddFile(dialog, state, path);
+    for (const std::string& path : ChosenFiles(result.data(), result.size(), folder))
+        AddFile(dialog, state, path);
     if (!folder.empty()) g_settings.batchImportInDir = folder + "\\";
     UpdateButtons(dialog, state);
 }
@@ -194,7 +201,7 @@ void SetRunning(HWND dialog, BatchDialogState& state, bool running) {
 void Run(HWND dialog, BatchDialogState& state) {
     const LRESULT theater = SendDlgItemMessageA(dialog, IDC_BATCH_THEATER, CB_GETCURSEL, 0, 0);
     if (state.running || state.files.empty() || theater == CB_ERR ||
-        static_cast<size_t>(theater) >= state.theaters.size() || Doc().tiles.empty())
+        static_cast<size_t>(theater) >= state.theaters.size() || !TemplateCanTakePictures())
         return;
     char folder[kMaxPathLength + 1] = {};
     GetDlgItemTextA(dialog, IDC_BATCH_FOLDER, folder, sizeof folder);
@@ -284,7 +291,8 @@ void InitDialog(HWND dialog, BatchDialogState& state) {
     SetRunning(dialog, state, false);
     HWND preview = GetDlgItem(dialog, IDC_BATCH_PREVIEW);
     SetPropA(preview, "ZeltBatchPreview",
-             reinterpret_cast<HANDLE>(SetWindowLongPtrA(preview, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PreviewProc))));
+             reinterpret_cast<HANDLE>(
+                 SetWindowLongPtrA(preview, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PreviewProc))));
     DragAcceptFiles(dialog, TRUE);
 }
 
@@ -311,25 +319,42 @@ INT_PTR CALLBACK BatchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
             return FALSE;
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
-                case IDCANCEL: Close(dialog, state); return TRUE;
-                case IDC_BATCH_STOP: state.stopRequested = state.running; return TRUE;
-                case IDC_BATCH_START: Run(dialog, state); return TRUE;
-                default: break;
+                case IDCANCEL:
+                    Close(dialog, state);
+                    return TRUE;
+                case IDC_BATCH_STOP:
+                    state.stopRequested = state.running;
+                    return TRUE;
+                case IDC_BATCH_START:
+                    Run(dialog, state);
+                    return TRUE;
+                default:
+                    break;
             }
             // The list is left alone while a run goes through it.
             if (state.running) return TRUE;
             switch (LOWORD(wParam)) {
-                case IDC_BATCH_ADD: AddThroughDialog(dialog, state); return TRUE;
-                case IDC_BATCH_REMOVE: RemoveSelected(dialog, state); return TRUE;
-                case IDC_BATCH_REMOVE_ALL: RemoveAll(dialog, state); return TRUE;
-                case IDC_BATCH_BROWSE: BrowseDestination(dialog); return TRUE;
+                case IDC_BATCH_ADD:
+                    AddThroughDialog(dialog, state);
+                    return TRUE;
+                case IDC_BATCH_REMOVE:
+                    RemoveSelected(dialog, state);
+                    return TRUE;
+                case IDC_BATCH_REMOVE_ALL:
+                    RemoveAll(dialog, state);
+                    return TRUE;
+                case IDC_BATCH_BROWSE:
+                    BrowseDestination(dialog);
+                    return TRUE;
                 case IDC_BATCH_FILES:
                     if (HIWORD(wParam) == LBN_SELCHANGE) UpdateButtons(dialog, state);
                     return TRUE;
-                default: break;
+                default:
+                    break;
             }
             break;
-        default: break;
+        default:
+            break;
     }
     return FALSE;
 }

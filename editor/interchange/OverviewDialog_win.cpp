@@ -25,9 +25,13 @@ constexpr int kFirstColumnWidth = 20;
 // Room beside a caption for the header's own margins.
 constexpr int kCaptionMargin = 16;
 
-std::string TextOf(const char* key) { return Lookup(key); }
+std::string TextOf(const char* key) {
+    return Lookup(key);
+}
 
-HWND Table(HWND dialog) { return GetDlgItem(dialog, IDC_OVERVIEW_TABLE); }
+HWND Table(HWND dialog) {
+    return GetDlgItem(dialog, IDC_OVERVIEW_TABLE);
+}
 
 void SetCell(HWND table, int row, int column, const std::string& text) {
     LVITEMA item{};
@@ -62,10 +66,11 @@ void FillTable(HWND table) {
     for (int column = 0; column < kOverviewColumns; ++column) {
         SendMessageA(table, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), LVSCW_AUTOSIZE);
         const int contents = static_cast<int>(SendMessageA(table, LVM_GETCOLUMNWIDTH, column, 0));
-        const int caption = static_cast<int>(SendMessageA(
-                                table, LVM_GETSTRINGWIDTHA, 0,
-                                reinterpret_cast<LPARAM>(Lookup(kOverviewColumnKeys[static_cast<size_t>(column)])))) +
-                            kCaptionMargin;
+        const int caption =
+            static_cast<int>(SendMessageA(
+                table, LVM_GETSTRINGWIDTHA, 0,
+                reinterpret_cast<LPARAM>(Lookup(kOverviewColumnKeys[static_cast<size_t>(column)])))) +
+            kCaptionMargin;
         SendMessageA(table, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), std::max(contents, caption));
     }
 }
@@ -115,10 +120,12 @@ void InitDialog(HWND dialog) {
 // The row the close selects: the selection mark when it is selected, else the first selected row;
 // none without a selected row.
 int RowToSelectOnClose(HWND table) {
-    const int first = static_cast<int>(SendMessageA(table, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    const int first =
+        static_cast<int>(SendMessageA(table, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     if (first < 0) return -1;
     const int mark = static_cast<int>(SendMessageA(table, LVM_GETSELECTIONMARK, 0, 0));
-    if (mark >= 0 && SendMessageA(table, LVM_GETITEMSTATE, static_cast<WPARAM>(mark), LVIS_SELECTED)) return mark;
+    if (mark >= 0 && SendMessageA(table, LVM_GETITEMSTATE, static_cast<WPARAM>(mark), LVIS_SELECTED))
+        return mark;
     return first;
 }
 
@@ -151,8 +158,8 @@ INT_PTR CALLBACK OverviewDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
             if (header->idFrom != IDC_OVERVIEW_TABLE || header->code != LVN_ITEMCHANGED) break;
             const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
             if (!(change->uChanged & LVIF_STATE)) break;
-            const int first =
-                static_cast<int>(SendMessageA(header->hwndFrom, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+            const int first = static_cast<int>(
+                SendMessageA(header->hwndFrom, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
             if (first >= 0) SelectTile(first);
             return TRUE;
         }
@@ -168,7 +175,8 @@ INT_PTR CALLBACK OverviewDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
                 return TRUE;
             }
             break;
-        default: break;
+        default:
+            break;
     }
     return FALSE;
 }
@@ -180,7 +188,8 @@ bool SaveOverviewReport(const std::string& path) {
     if (!doc.open) return false;
     const std::string report = OverviewReport(doc.tiles, doc.fileName, TextOf);
     std::string error;
-    return WriteFileAtomic(path, std::span(reinterpret_cast<const uint8_t*>(report.data()), report.size()), error);
+    return WriteFileAtomic(path, std::span(reinterpret_cast<const uint8_t*>(report.data()), report.size()),
+                           error);
 }
 
 void ShowOverviewDialog(HWND owner) {

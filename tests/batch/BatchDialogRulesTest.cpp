@@ -34,7 +34,9 @@ TEST(BatchChosenFiles, OneFileOrAFolderWithNames) {
     EXPECT_EQ(Chosen("C:\\x\\abc", folder), (std::vector<std::string>{"C:\\x\\abc"}));
 }
 
-std::string Key(const char* key) { return std::string("<") + key + ">"; }
+std::string Key(const char* key) {
+    return std::string("<") + key + ">";
+}
 std::string English(const char* key) {
     const std::string k = key;
     if (k == "MSG:BATCHSTOPPED") return "stopped after %d of %d";
@@ -47,13 +49,15 @@ TEST(BatchClosingText, SaysWhetherAnythingFailedAndNamesIt) {
     BatchOutcome clean{true, 3, false, {}};
     EXPECT_EQ(BatchClosingText(clean, 3, Key), "<MSG:BATCHFINISHED>");
 
-    BatchOutcome failed{true, 4, true, {{"C:\\p\\a.png", "cannot be read"}, {"b", "is not the template's size"}}};
+    BatchOutcome failed{
+        true, 4, true, {{"C:\\p\\a.png", "cannot be read"}, {"b", "is not the template's size"}}};
     EXPECT_EQ(BatchClosingText(failed, 9, English),
               "stopped after 4 of 9\n<MSG:BATCHWITHERRORS>\n\n2 failed:\na.png\nb");
 
     BatchOutcome many{true, 5, false, {}};
     for (char c : std::string("abcde")) many.failures.push_back({std::string(1, c) + ".bmp", ""});
-    EXPECT_EQ(BatchClosingText(many, 5, English, 2), "<MSG:BATCHWITHERRORS>\n\n5 failed:\na.bmp\nb.bmp\nand 3 more");
+    EXPECT_EQ(BatchClosingText(many, 5, English, 2),
+              "<MSG:BATCHWITHERRORS>\n\n5 failed:\na.bmp\nb.bmp\nand 3 more");
 }
 
 TEST(BatchClosingText, OnlyPercentDIsFilled) {
@@ -95,7 +99,7 @@ TEST(BatchPreview, AMarkerAtEveryCell) {
     EXPECT_EQ(canvas.GetPixel(24, 0), 0xFFFFFFu);   // a's top corner
     EXPECT_EQ(canvas.GetPixel(0, 12), 0xFFFFFFu);   // a's left corner
     EXPECT_EQ(canvas.GetPixel(72, 12), 0xFFFFFFu);  // b's top corner
-    EXPECT_EQ(canvas.GetPixel(24, 12), 0u);          // inside a: an outline only
+    EXPECT_EQ(canvas.GetPixel(24, 12), 0u);         // inside a: an outline only
 
     ASSERT_TRUE(canvas.Create(96, 36));
     DrawCellMarkers({a, b}, 48, 24, bounds, canvas, -10, 0, true);

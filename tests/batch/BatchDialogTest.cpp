@@ -102,16 +102,20 @@ std::string ItemText(HWND dialog, int id) {
     return text;
 }
 
-bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)); }
+bool Enabled(HWND dialog, int id) {
+    return IsWindowEnabled(GetDlgItem(dialog, id));
+}
 
 LRESULT Send(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendDlgItemMessageA(dialog, id, message, wParam, lParam);
 }
 
-void Click(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+void Click(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
 
 class BatchDialogs : public DocumentFixture {
-protected:
+  protected:
     HWND parent = nullptr;
     DWORD thread = GetCurrentThreadId();
     std::vector<TileRecord> tiles;
@@ -175,7 +179,8 @@ TEST_F(BatchDialogs, RunsWithFailuresADropAndAStopAndRestoresTheDocument) {
         EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_BATCH_PROGRESS)));
         EXPECT_EQ(ItemText(dialog, IDC_BATCH_FOLDER), "");
 
-        SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({good1, good2, small, missing, plain})), 0);
+        SendMessageA(dialog, WM_DROPFILES,
+                     reinterpret_cast<WPARAM>(MakeDrop({good1, good2, small, missing, plain})), 0);
         EXPECT_EQ(Send(dialog, IDC_BATCH_FILES, LB_GETCOUNT), 5);
         EXPECT_TRUE(Enabled(dialog, IDC_BATCH_START));
         EXPECT_FALSE(Enabled(dialog, IDC_BATCH_REMOVE));
@@ -364,7 +369,8 @@ TEST_F(BatchDialogs, OverviewListsEveryTileSelectsRowsAndSavesTheReport) {
         const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
         for (int row = 0; row < count; ++row) {
             rows.emplace_back();
-            for (int c = 0; c < kOverviewColumns; ++c) rows.back()[static_cast<size_t>(c)] = CellText(list, row, c);
+            for (int c = 0; c < kOverviewColumns; ++c)
+                rows.back()[static_cast<size_t>(c)] = CellText(list, row, c);
         }
         char caption[64] = {};
         LVCOLUMNA column{};
@@ -375,7 +381,8 @@ TEST_F(BatchDialogs, OverviewListsEveryTileSelectsRowsAndSavesTheReport) {
         header0 = caption;
         SendMessageA(list, LVM_GETCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
         header1 = caption;
-        selectedRow = static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        selectedRow =
+            static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 
         SendMessageA(dialog, WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 200));
         table = ChildRect(dialog, IDC_OVERVIEW_TABLE);
