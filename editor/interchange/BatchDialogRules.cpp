@@ -43,11 +43,13 @@ std::string FillNumbers(std::string text, const std::vector<int>& numbers) {
 
 std::string BatchClosingText(const BatchOutcome& outcome, int total,
                              const std::function<std::string(const char* key)>& text, size_t maxNames) {
-    std::string message;
-    if (outcome.stopped) message = FillNumbers(text("MSG:BATCHSTOPPED"), {outcome.done, total}) + "\n";
-    if (outcome.failures.empty()) return message + text("MSG:BATCHFINISHED");
-    message += text("MSG:BATCHWITHERRORS") + "\n\n" +
-               FillNumbers(text("MSG:BATCHFAILEDCOUNT"), {static_cast<int>(outcome.failures.size())});
+    // A stopped run says where it stopped, a whole one that it finished; either way the failures follow.
+    std::string message = outcome.stopped ? FillNumbers(text("MSG:BATCHSTOPPED"), {outcome.done, total})
+                          : outcome.failures.empty() ? text("MSG:BATCHFINISHED")
+                                                     : text("MSG:BATCHWITHERRORS");
+    if (outcome.failures.empty()) return message;
+    message += "\n\n";
+    message += FillNumbers(text("MSG:BATCHFAILEDCOUNT"), {static_cast<int>(outcome.failures.size())});
     for (size_t i = 0; i < outcome.failures.size() && i < maxNames; ++i) {
         const std::string& path = outcome.failures[i].picture;
         const size_t slash = path.find_last_of("\\/");
