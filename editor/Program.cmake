@@ -64,6 +64,8 @@ add_library(zelt_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/app/FileTypes_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/template/PaletteDialogs_win.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/OptionsDialog_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/interchange/BatchDialog_win.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/interchange/OverviewDialog_win.cpp
 )
 target_link_libraries(zelt_shell PUBLIC zelt_mainwindow zelt_viewer zelt_interchange zelt_render zelt_document
   zelt_dialogrules zelt_strings zelt_settings zelt_crash zelt_core comctl32 comdlg32 shell32 msimg32 ole32 oleaut32
@@ -81,7 +83,8 @@ set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/Zelt_Builder.rc APPEND PROPERT
   ${CMAKE_SOURCE_DIR}/resources/Customize.rc
   ${CMAKE_SOURCE_DIR}/resources/Interchange.rc ${CMAKE_SOURCE_DIR}/resources/InterchangeIds.h
   ${CMAKE_SOURCE_DIR}/resources/PixelEditor.rc ${CMAKE_SOURCE_DIR}/resources/PixelEditorIds.h
-  ${CMAKE_SOURCE_DIR}/resources/Palette.rc ${CMAKE_SOURCE_DIR}/resources/PaletteIds.h)
+  ${CMAKE_SOURCE_DIR}/resources/Palette.rc ${CMAKE_SOURCE_DIR}/resources/PaletteIds.h
+  ${CMAKE_SOURCE_DIR}/resources/Batch.rc ${CMAKE_SOURCE_DIR}/resources/BatchIds.h)
 if(NOT CMAKE_CROSSCOMPILING)
   add_dependencies(Zelt_Builder artwork)
 endif()

@@ -25,6 +25,8 @@
 #include "editor/editing/TemplateClipboard_win.h"
 #include "editor/editing/TileCommands.h"
 #include "editor/editing/TileProperties.h"
+#include "editor/interchange/BatchDialog_win.h"
+#include "editor/interchange/OverviewDialog_win.h"
 #include "editor/strings/StringTable.h"
 #include "editor/strings/Translate_win.h"
 #include "editor/document/DocumentClass.h"
@@ -89,16 +91,6 @@ constexpr CommandKey kCommandKeys[] = {
     {"GUI:UNDO", IDM_UNDO},
     {"GUI:REDO", IDM_REDO},
 };
-
-// Commands whose tools the editor does not have yet: greyed out whatever the document's state.
-constexpr UINT kUnavailableCommands[] = {
-    IDM_OVERVIEW,         IDM_BATCH_IMPORT,
-};
-
-bool Unavailable(UINT command) {
-    return std::find(std::begin(kUnavailableCommands), std::end(kUnavailableCommands), command) !=
-           std::end(kUnavailableCommands);
-}
 
 UINT CommandOfKey(const std::string& key) {
     for (const CommandKey& entry : kCommandKeys) {
@@ -408,7 +400,6 @@ void RestorePlacementAndRecentFiles() {
 }
 
 void DispatchCommand(UINT command) {
-    if (Unavailable(command)) return;
     HWND main = Shell().main;
     if (command >= IDM_HOT_UP && command <= IDM_HOT_HEIGHT_DOWN) {
         if (Shell().view) SendMessageA(Shell().view, WM_COMMAND, command, 0);
@@ -460,6 +451,8 @@ void DispatchCommand(UINT command) {
     case IDM_PASTE_NORMAL_IMAGE:
     case IDM_IMPORT_ALL: RunTileImageCommand(command); break;
     case IDM_FULL_SCREEN: OpenFullScreenView(); break;
+    case IDM_BATCH_IMPORT: ShowBatchImportDialog(main); break;
+    case IDM_OVERVIEW: ShowOverviewDialog(main); break;
     default: break;
     }
 }
@@ -472,9 +465,8 @@ void ApplyWindowState() {
     SetStatusText(1, state.familyText.c_str());
     if (Shell().panel) EnablePanel(state.panelEnabled);
     for (const auto& [key, enabled] : state.enabled) {
-        if (const UINT command = CommandOfKey(key)) SetCommandEnabled(command, enabled && !Unavailable(command));
+        if (const UINT command = CommandOfKey(key)) SetCommandEnabled(command, enabled);
     }
-    for (UINT command : kUnavailableCommands) SetCommandEnabled(command, false);
     for (const auto& [key, checked] : state.checked) {
         if (const UINT command = CommandOfKey(key)) SetCommandChecked(command, checked);
     }

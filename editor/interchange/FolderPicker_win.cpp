@@ -6,7 +6,17 @@
 
 namespace zelt {
 
-bool PickFolder(HWND owner, std::string& folder) {
+namespace {
+
+int CALLBACK SelectStart(HWND window, UINT message, LPARAM, LPARAM start) {
+    if (message == BFFM_INITIALIZED && start) SendMessageA(window, BFFM_SETSELECTIONA, TRUE, start);
+    return 0;
+}
+
+}  // namespace
+
+bool PickFolder(HWND owner, std::string& folder, const std::string& start) {
+    const std::string startCopy = start;  // folder and start may be one string
     folder.clear();
     char display[MAX_PATH] = {};
     BROWSEINFOA info{};
@@ -14,6 +24,10 @@ bool PickFolder(HWND owner, std::string& folder) {
     info.pszDisplayName = display;
     info.lpszTitle = "Select Folder:";
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX;
+    if (!startCopy.empty()) {
+        info.lpfn = SelectStart;
+        info.lParam = reinterpret_cast<LPARAM>(startCopy.c_str());
+    }
     const UniqueTaskMemory chosen(SHBrowseForFolderA(&info));
     if (!chosen) return false;
     char path[MAX_PATH] = {};
