@@ -30,6 +30,8 @@
 namespace zelt {
 namespace {
 
+using test::DialogOfThread;
+
 // A drop of one file as the shell hands it over.
 HDROP MakeDrop(const std::string& path) {
     const size_t size = sizeof(DROPFILES) + path.size() + 2;
@@ -47,22 +49,6 @@ BOOL CALLBACK CollectStaticText(HWND child, LPARAM param) {
     if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0)
         *reinterpret_cast<std::string*>(param) += text;
     return TRUE;
-}
-
-// The first dialog box of a thread; other test programs show theirs on the same display.
-HWND DialogOfThread(DWORD threadId) {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        threadId,
-        [](HWND window, LPARAM param) -> BOOL {
-            char className[16] = {};
-            GetClassNameA(window, className, sizeof className);
-            if (lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
-            *reinterpret_cast<HWND*>(param) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
 }
 
 // Closes the first message box that comes up on this thread and keeps its text.

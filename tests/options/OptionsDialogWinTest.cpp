@@ -32,43 +32,8 @@
 namespace zelt {
 namespace {
 
-// The first visible dialog box of a thread other than `except`; other test programs show theirs on
-// the same display.
-HWND DialogOfThread(DWORD threadId, HWND except = nullptr) {
-    std::pair<HWND, HWND> search{except, nullptr};
-    EnumThreadWindows(
-        threadId,
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<std::pair<HWND, HWND>*>(param);
-            char className[16] = {};
-            GetClassNameA(window, className, sizeof className);
-            if (window == s->first || lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window))
-                return TRUE;
-            s->second = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
-}
-
-// Waits for the dialog this thread shows and lets drive work on it from a second thread.
-class DialogDriver {
-  public:
-    explicit DialogDriver(std::function<void(HWND)> drive)
-        : thread_([drive, owner = GetCurrentThreadId()] {
-              for (int waited = 0; waited < 200; ++waited) {
-                  if (HWND dialog = DialogOfThread(owner)) {
-                      drive(dialog);
-                      return;
-                  }
-                  Sleep(50);
-              }
-          }) {}
-    ~DialogDriver() { thread_.join(); }
-
-  private:
-    std::thread thread_;
-};
+using test::DialogDriver;
+using test::DialogOfThread;
 
 // Closes the message box that comes up over the dialog and returns its text.
 std::string CloseMessageOver(HWND dialog) {

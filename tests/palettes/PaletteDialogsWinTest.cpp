@@ -21,42 +21,10 @@
 #include "tests/support/TestSupport.h"
 
 using namespace zelt;
+using zelt::test::DialogDriver;
+using zelt::test::DialogOfThread;
 
 namespace {
-
-HWND DialogOfThread(DWORD threadId) {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        threadId,
-        [](HWND window, LPARAM param) -> BOOL {
-            char className[16] = {};
-            GetClassNameA(window, className, sizeof className);
-            if (lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
-            *reinterpret_cast<HWND*>(param) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-// Waits for the dialog this thread shows and lets drive work on it from a second thread.
-class DialogDriver {
-  public:
-    explicit DialogDriver(std::function<void(HWND)> drive)
-        : thread_([drive, owner = GetCurrentThreadId()] {
-              for (int waited = 0; waited < 200; ++waited) {
-                  if (HWND dialog = DialogOfThread(owner)) {
-                      drive(dialog);
-                      return;
-                  }
-                  Sleep(50);
-              }
-          }) {}
-    ~DialogDriver() { thread_.join(); }
-
-  private:
-    std::thread thread_;
-};
 
 std::string ItemText(HWND dialog, int id) {
     char text[512] = {};

@@ -84,4 +84,45 @@ void CopyTree(const std::string& from, const std::string& to) {
     fs::copy(fs::path(from), fs::path(to), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
 }
 
+HWND DialogOfThread(DWORD threadId, HWND except) {
+    std::pair<HWND, HWND> search{except, nullptr};
+    EnumThreadWindows(
+        threadId,
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<std::pair<HWND, HWND>*>(param);
+            char className[16] = {};
+            GetClassNameA(window, className, sizeof className);
+            if (window == s->first || lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window))
+                return TRUE;
+            s->second = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+DialogDriver::DialogDriver(std::function<void(HWND)> action)
+    : thread_([this, action, owner = GetCurrentThreadId()] {
+          for (int waited = 0; waited < 200 && !stop_; ++waited) {
+              if (HWND dialog = DialogOfThread(owner)) {
+                  action(dialog);
+                  acted_ = true;
+                  return;
+              }
+              Sleep(50);
+          }
+      }) {}
+
+DialogDriver::~DialogDriver() { Join(); }
+
+bool DialogDriver::Acted() {
+    Join();
+    return acted_;
+}
+
+void DialogDriver::Join() {
+    stop_ = true;
+    if (thread_.joinable()) thread_.join();
+}
+
 }  // namespace zelt::test

@@ -2,7 +2,10 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
+#include <functional>
 #include <string>
+#include <thread>
 
 #include "editor/template/ColourImage.h"
 #include "tools/snapshot/Capture_win.h"
@@ -29,6 +32,28 @@ private:
 };
 
 std::string WindowText(HWND window);
+
+// The first visible dialog box of a thread other than `except`; other test programs show theirs on
+// the same display, so the search never leaves the thread.
+HWND DialogOfThread(DWORD threadId, HWND except = nullptr);
+
+// Waits on a thread of its own for the next dialog box of the creating thread and acts on it; the
+// action ends the dialog. Without a dialog within ten seconds it does nothing.
+class DialogDriver {
+public:
+    explicit DialogDriver(std::function<void(HWND)> action);
+    ~DialogDriver();
+    DialogDriver(const DialogDriver&) = delete;
+    DialogDriver& operator=(const DialogDriver&) = delete;
+    // Whether a dialog came and the action ran; stops the waiting.
+    bool Acted();
+
+private:
+    void Join();
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> acted_{false};
+    std::thread thread_;
+};
 // A Windows path for a path of the host file system (Wine maps drive Z: to its root).
 std::string HostToWindowsPath(const std::string& path);
 // Copies a file or a whole folder.

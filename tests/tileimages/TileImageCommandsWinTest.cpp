@@ -32,53 +32,6 @@
 namespace zelt::test {
 namespace {
 
-// The first dialog box of a thread; other test programs show theirs on the same display.
-HWND DialogOfThread(DWORD threadId) {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        threadId,
-        [](HWND window, LPARAM param) -> BOOL {
-            char className[16] = {};
-            GetClassNameA(window, className, sizeof className);
-            if (lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
-            *reinterpret_cast<HWND*>(param) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-// Waits on a thread of its own for the next dialog box of this thread and acts on it; the action
-// ends the dialog. Without a dialog within ten seconds it does nothing.
-class DialogDriver {
-  public:
-    explicit DialogDriver(std::function<void(HWND)> action)
-        : thread_([this, action, owner = GetCurrentThreadId()] {
-              for (int waited = 0; waited < 200 && !stop_; ++waited) {
-                  if (HWND dialog = DialogOfThread(owner)) {
-                      action(dialog);
-                      acted_ = true;
-                      return;
-                  }
-                  Sleep(50);
-              }
-          }) {}
-    ~DialogDriver() { Join(); }
-    bool Acted() {
-        Join();
-        return acted_;
-    }
-
-  private:
-    void Join() {
-        stop_ = true;
-        if (thread_.joinable()) thread_.join();
-    }
-    std::atomic<bool> stop_{false};
-    std::atomic<bool> acted_{false};
-    std::thread thread_;
-};
-
 std::string Text(HWND dialog, int id) {
     char text[512] = {};
     GetDlgItemTextA(dialog, id, text, sizeof text);
