@@ -22,24 +22,10 @@ using namespace zelt::test;
 
 namespace {
 
-template <typename Condition>
-bool WaitFor(Condition condition, int milliseconds = 5000) {
-    for (int waited = 0; waited < milliseconds; waited += 50) {
-        if (condition()) return true;
-        Sleep(50);
-    }
-    return condition();
-}
-
 class EditorTools : public ::testing::Test {
   protected:
     void SetUp() override {
-        const std::string dist = HostToWindowsPath(ZELT_DIST_DIR) + "\\";
-        for (const char* file : {"Zelt_Builder.exe", "Zelt_Builder.csf", "Pictor.Dll"})
-            CopyTree(dist + file, program_.File(file));
-        CopyTree(dist + "Palettes", program_.File("Palettes"));
-        const std::string ini = "[TipOfTheDay]\r\nShowAtStart=no\r\n";
-        WriteFile(program_.File("Zelt_Builder.ini"), std::vector<uint8_t>(ini.begin(), ini.end()));
+        InstallEditorCopy(program_.Path());
         SetDocumentProgramFolder(program_.Path());
         // A 2 x 2 block of raised tiles with a gap in one of them, so that black shows through.
         std::vector<TileRecord> tiles = {GridTile(48, 24, 0, 0, 30), GridTile(48, 24, 1, 0, 70),

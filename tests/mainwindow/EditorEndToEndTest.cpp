@@ -32,27 +32,12 @@ constexpr UINT kWatchedCommands[] = {IDM_SAVE, IDM_UNDO, IDM_REDO, IDM_ADD_TILE,
 
 std::string Text(const std::vector<uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
-template <typename Condition>
-bool WaitFor(Condition condition, int milliseconds = 5000) {
-    for (int waited = 0; waited < milliseconds; waited += 50) {
-        if (condition()) return true;
-        Sleep(50);
-    }
-    return condition();
-}
-
 class EditorRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        const std::string dist = HostToWindowsPath(ZELT_DIST_DIR) + "\\";
-        for (const char* file : {"Zelt_Builder.exe", "Zelt_Builder.csf", "Pictor.Dll"})
-            CopyTree(dist + file, program_.File(file));
-        CopyTree(dist + "Palettes", program_.File("Palettes"));
+        const std::string dist = InstallEditorCopy(program_.Path());
         for (const char* file : {"Meadow.tem", "Ridge.sno", "Plaza.urb", "Mesa.des"})
             CopyTree(dist + "samples\\" + file, maps_.File(file));
-        // No tip of the day: its dialog would stand in front of the window the tests look at.
-        const std::string ini = "[TipOfTheDay]\r\nShowAtStart=no\r\n";
-        WriteFile(program_.File("Zelt_Builder.ini"), std::vector<uint8_t>(ini.begin(), ini.end()));
         // A toolbar with a button for each command whose state the tests look at: another process
         // cannot read the editor's menus, but it can ask its toolbar.
         ToolbarLayout layout;

@@ -23,15 +23,6 @@ namespace {
 
 constexpr DWORD kStartTime = 20000;
 
-template <typename Condition>
-bool WaitFor(Condition condition, int milliseconds = 5000) {
-    for (int waited = 0; waited < milliseconds; waited += 50) {
-        if (condition()) return true;
-        Sleep(50);
-    }
-    return condition();
-}
-
 std::string ItemText(HWND dialog, int id) {
     char text[600] = {};
     GetDlgItemTextA(dialog, id, text, sizeof text);
@@ -41,13 +32,8 @@ std::string ItemText(HWND dialog, int id) {
 class EditorOptionsRun : public ::testing::Test {
   protected:
     void SetUp() override {
-        const std::string dist = HostToWindowsPath(ZELT_DIST_DIR) + "\\";
-        for (const char* file : {"Zelt_Builder.exe", "Zelt_Builder.csf", "Pictor.Dll"})
-            CopyTree(dist + file, program_.File(file));
-        CopyTree(dist + "Palettes", program_.File("Palettes"));
+        const std::string dist = InstallEditorCopy(program_.Path());
         CopyTree(dist + "samples\\Meadow.tem", maps_.File("Meadow.tem"));
-        const std::string ini = "[TipOfTheDay]\r\nShowAtStart=no\r\n";
-        WriteFile(program_.File("Zelt_Builder.ini"), std::vector<uint8_t>(ini.begin(), ini.end()));
         ASSERT_TRUE(BuildStringTable(ReadFile(program_.File("Zelt_Builder.csf")), strings_));
     }
 

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "tests/support/TestSupport.h"
+
 namespace zelt::test {
 
 RunningProgram::RunningProgram(const std::string& commandLine, const std::string& folder) {
@@ -82,6 +84,23 @@ std::string HostToWindowsPath(const std::string& path) {
 void CopyTree(const std::string& from, const std::string& to) {
     namespace fs = std::filesystem;
     fs::copy(fs::path(from), fs::path(to), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+std::string InstallEditorCopy(const std::string& folder) {
+    const std::string dist = HostToWindowsPath(ZELT_DIST_DIR) + "\\";
+    for (const char* file : {"Zelt_Builder.exe", "Zelt_Builder.csf", "Pictor.Dll", "Palettes"})
+        CopyTree(dist + file, folder + file);
+    const std::string ini = "[TipOfTheDay]\r\nShowAtStart=no\r\n";
+    WriteFile(folder + "Zelt_Builder.ini", std::vector<uint8_t>(ini.begin(), ini.end()));
+    return dist;
+}
+
+bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
+    for (int waited = 0; waited < milliseconds; waited += 50) {
+        if (condition()) return true;
+        Sleep(50);
+    }
+    return condition();
 }
 
 HWND DialogOfThread(DWORD threadId, HWND except) {

@@ -59,4 +59,12 @@ std::string HostToWindowsPath(const std::string& path);
 // Copies a file or a whole folder.
 void CopyTree(const std::string& from, const std::string& to);
 
+// Copies the editor, its string table, the image library and the palettes from the build's program
+// folder into folder (ending in '\\'), with settings that keep the tip of the day from standing in
+// front of the windows a test looks at. Returns the build's program folder, ending in '\\'.
+std::string InstallEditorCopy(const std::string& folder);
+
+// Polls condition every 50 ms for up to milliseconds; its last answer.
+bool WaitFor(const std::function<bool()>& condition, int milliseconds = 5000);
+
 }  // namespace zelt::test
