@@ -3,8 +3,11 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <new>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "iconhandler/IconPalette.h"
@@ -20,9 +23,32 @@ inline constexpr int64_t kMaxIconSide = 1024;
 // source pixels the icon is not drawn.
 inline constexpr int64_t kMaxDrawnPixels = int64_t{1} << 26;
 
+// Growing a vector of this allocator leaves the new elements uninitialised: the renderer writes
+// every pixel once, and zeroing a large picture first would cost as much as drawing it.
+template <class T>
+struct UninitialisedAllocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = UninitialisedAllocator<U>;
+    };
+    UninitialisedAllocator() = default;
+    template <class U>
+    UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
+    template <class U>
+    void construct(U* p) noexcept {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
+using PicturePixels = std::vector<uint32_t, UninitialisedAllocator<uint32_t>>;
+
 struct IconPicture {
-    int size = 0;                  // the square's side
-    std::vector<uint32_t> pixels;  // size * size, 0x00RRGGBB, top row first
+    int size = 0;          // the square's side
+    PicturePixels pixels;  // size * size, 0x00RRGGBB, top row first
 };
 
 // Bounds of all cell boxes and extra images, always including the origin. X and extra X are

@@ -26,7 +26,7 @@ struct Ref {
 
 struct IconPixels {
     int width = 0, height = 0;
-    std::vector<uint32_t> pixels;  // top row first, 0x00RRGGBB
+    PicturePixels pixels;  // top row first, 0x00RRGGBB
 };
 
 IconPixels PixelsOf(HICON icon) {

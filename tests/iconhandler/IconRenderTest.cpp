@@ -230,6 +230,27 @@ TEST(IconRender, HugePictureIsScaledDownToTheLargestSquare) {
     EXPECT_EQ(p.size, 1024);
 }
 
+TEST(IconRender, ScaledExtraImageKeepsWhatLiesBeneathItsTransparentBytes) {
+    const IconPalette pal = test::TestPalette();
+    TileRecord tile = PlainTile(48, 24, 0, 0, 3);
+    tile.hasExtra = true;
+    tile.extraWidth = 48, tile.extraHeight = 24;
+    tile.extraImage.assign(48 * 24, 0);
+    for (int row = 0; row < 24; ++row) {
+        for (int x = 24; x < 48; ++x) tile.extraImage[static_cast<size_t>(row) * 48 + x] = 5;
+    }
+    auto file = TemplateBytes({tile, PlainTile(48, 24, 24, 12, 4)}, 48, 24);
+    PatchI32(file, CellOffset(file, 1) + kX, 4000);
+    IconPicture p;
+    ASSERT_TRUE(Render(file, p));
+    ASSERT_EQ(p.size, 1024);
+    // Picture row 510 shows diamond rows 11 to 13 (full square rows 2017 to 2019, oy 2006).
+    const int y = int((11 + (4048 - 36) / 2) * 1024 / 4048);
+    EXPECT_EQ(At(p, 2, y), pal[3]);   // x 8..11: transparent bytes over the diamond
+    EXPECT_EQ(At(p, 10, y), pal[5]);  // x 40..43: the extra image
+    EXPECT_EQ(At(p, 20, y), pal[0]);  // beyond the first cell
+}
+
 class MalformedIcon : public ::testing::Test {
   protected:
     void SetUp() override {
