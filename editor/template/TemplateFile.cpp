@@ -166,6 +166,11 @@ bool DecodeTemplate(std::span<const uint8_t> bytes, LoadedTemplate& out, std::st
             blockBytes += BlockBytes(cell);
         },
         firstError);
+    if (blockBytes > std::max(bytes.size(), kMaxSharedBlockBytes)) {
+        error = "its cells share image blocks that would take " + std::to_string(blockBytes >> 20) +
+                " MB once read";
+        return false;
+    }
     out.tiles.reserve(cells);
     const BlockAllocator<uint8_t> blocks(BlockArena::Make(blockBytes));
     return ForEachCell(bytes, [&](const CellView& cell) { out.tiles.push_back(TileFromCell(cell, blocks)); }, error);

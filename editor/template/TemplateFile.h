@@ -16,6 +16,9 @@ inline constexpr int kTemplateHeaderSize = 16;
 inline constexpr int kCellHeaderSize = 52;
 inline constexpr int kMaxTemplateCells = 10000;
 inline constexpr int kMaxExtraSide = 800;
+// Cells may share their blocks, so a small file could decode into gigabytes of tiles. A file whose
+// blocks are all its own decodes into at most its own size; beyond that, sharing may add this much.
+inline constexpr size_t kMaxSharedBlockBytes = size_t{256} << 20;
 
 enum CellFlags : uint32_t { kFlagExtra = 1, kFlagZ = 2, kFlagDamaged = 4 };
 
@@ -52,7 +55,8 @@ struct LoadedTemplate {
     std::vector<TileRecord> tiles;  // slot order; their blocks share one allocation
 };
 
-// Reads a template file. On failure, error says why and out.tiles holds the tiles read before it.
+// Reads a template file. On failure, error says why and out.tiles holds the tiles read before it;
+// a file whose tiles would take more than its own size or kMaxSharedBlockBytes is refused whole.
 bool DecodeTemplate(std::span<const uint8_t> bytes, LoadedTemplate& out, std::string& error);
 // A tile with copies of the cell's blocks, taken from `blocks`.
 TileRecord TileFromCell(const CellView& cell, const BlockAllocator<uint8_t>& blocks = {});

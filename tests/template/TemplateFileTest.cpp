@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "editor/template/ByteReader.h"
@@ -312,6 +313,35 @@ TEST(TemplateReader, RefusesEveryFileThatPointsOutsideItself) {
     std::vector<uint8_t> wrapped = patched(0, 0x10001);
     Put(wrapped, 4, 0x10000);
     EXPECT_TRUE(DecodeFails(wrapped));
+}
+
+TEST(TemplateReader, CellsSharingOneLargeBlockCannotAskForGigabytes) {
+    TileRecord t = GridTile(60, 30, 0, 0, 1);
+    t.hasExtra = true;
+    t.extraWidth = 800;
+    t.extraHeight = 800;
+    t.extraImage.assign(640000, 4);
+    const std::vector<uint8_t> one = Encode({t}, 60, 30);
+    const size_t cell = static_cast<size_t>(I32(one, 16));
+
+    // The same cell in every slot of a 100 x 100 grid: 2.6 MB of file, 12.8 GB of tiles.
+    auto sharing = [&](int32_t side) {
+        const size_t cells = static_cast<size_t>(side) * side, start = 16 + 4 * cells;
+        std::vector<uint8_t> b(start);
+        std::copy(one.begin(), one.begin() + 16, b.begin());
+        Put(b, 0, side);
+        Put(b, 4, side);
+        for (size_t slot = 0; slot < cells; ++slot) Put(b, 16 + 4 * slot, static_cast<int32_t>(start));
+        b.insert(b.end(), one.begin() + static_cast<std::ptrdiff_t>(cell), one.end());
+        return b;
+    };
+    LoadedTemplate loaded;
+    std::string error;
+    EXPECT_FALSE(DecodeTemplate(sharing(100), loaded, error));
+    EXPECT_NE(error.find("share"), std::string::npos) << error;
+    EXPECT_TRUE(loaded.tiles.empty());
+    // Some sharing stays readable: four cells of one block.
+    EXPECT_EQ(Decode(sharing(2)).tiles.size(), 4u);
 }
 
 TEST(TemplateReader, AFailedLoadKeepsTheTilesBeforeIt) {
