@@ -1,7 +1,9 @@
 #include "editor/app/DialogStyle_win.h"
 
 #include "editor/app/Message_win.h"
+#include "editor/app/Settings.h"
 #include "editor/app/ShellWindows_win.h"
+#include "resources/ResourceIds.h"
 
 namespace zelt {
 
@@ -34,6 +36,18 @@ bool HandleGradientBackground(HWND dialog, UINT message, WPARAM wParam, LPARAM l
         return true;
     }
     return false;
+}
+
+bool HandleDialogLook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    return g_settings.useEuiStyle && HandleGradientBackground(dialog, message, wParam, lParam,
+                                                              GetSysColor(COLOR_ACTIVECAPTION), RGB(255, 255, 255),
+                                                              result);
+}
+
+void SetSmallProgramIcon(HWND window) {
+    if (HANDLE icon = LoadImageA(ResourceModule(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON), IMAGE_ICON,
+                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED))
+        SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
 MessageOwnerScope::MessageOwnerScope() : previous_(MessageOwner()) {}

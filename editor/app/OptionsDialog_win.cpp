@@ -89,10 +89,7 @@ void ApplyOptions(HWND dialog) {
 
 INT_PTR CALLBACK OptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     INT_PTR result = 0;
-    if (g_settings.useEuiStyle &&
-        HandleGradientBackground(dialog, message, wParam, lParam, GetSysColor(COLOR_ACTIVECAPTION),
-                                 RGB(255, 255, 255), result))
-        return result;
+    if (HandleDialogLook(dialog, message, wParam, lParam, result)) return result;
     switch (message) {
         case WM_INITDIALOG:
             InitOptions(dialog);

@@ -16,9 +16,7 @@ namespace {
 
 INT_PTR CALLBACK TileNumberProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     INT_PTR result = 0;
-    if (g_settings.useEuiStyle && HandleGradientBackground(dialog, message, wParam, lParam,
-                                                           GetSysColor(COLOR_ACTIVECAPTION), RGB(255, 255, 255), result))
-        return result;
+    if (HandleDialogLook(dialog, message, wParam, lParam, result)) return result;
     auto* number = reinterpret_cast<int*>(GetWindowLongPtrA(dialog, DWLP_USER));
     switch (message) {
         case WM_INITDIALOG:

@@ -217,10 +217,7 @@ std::optional<int> ToolOfCommand(int command) {
 
 INT_PTR CALLBACK PixelEditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     INT_PTR result = 0;
-    if (g_settings.useEuiStyle &&
-        HandleGradientBackground(dialog, message, wParam, lParam, GetSysColor(COLOR_ACTIVECAPTION),
-                                 RGB(255, 255, 255), result))
-        return result;
+    if (HandleDialogLook(dialog, message, wParam, lParam, result)) return result;
     switch (message) {
         case WM_INITDIALOG:
             SetMessageOwner(dialog);

@@ -146,10 +146,7 @@ void Layout(HWND dialog) {
 void Open(HWND dialog, CropState& s) {
     SetMessageOwner(dialog);
     TranslateDialog(dialog);
-    if (HICON icon = static_cast<HICON>(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON),
-                                                   IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                   GetSystemMetrics(SM_CYSMICON), LR_SHARED)))
-        SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SetSmallProgramIcon(dialog);
     SetDlgItemTextA(dialog, IDC_CROP_NAME, s.name.c_str());
     const std::string cell = std::to_string(s.cellW) + "x" + std::to_string(s.cellH);
     SetDlgItemTextA(dialog, IDC_CROP_CELL, cell.c_str());

@@ -70,10 +70,7 @@ bool TakeChoice(HWND dialog, ExportTilesChoice& choice) {
 
 INT_PTR CALLBACK ExportTilesProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     INT_PTR result = 0;
-    if (g_settings.useEuiStyle &&
-        HandleGradientBackground(dialog, message, wParam, lParam, GetSysColor(COLOR_ACTIVECAPTION),
-                                 RGB(255, 255, 255), result))
-        return result;
+    if (HandleDialogLook(dialog, message, wParam, lParam, result)) return result;
     auto* choice = reinterpret_cast<ExportTilesChoice*>(GetWindowLongPtrA(dialog, DWLP_USER));
     switch (message) {
         case WM_INITDIALOG:

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "editor/app/DialogStyle_win.h"
 #include "editor/app/Message_win.h"
 #include "editor/app/ProgramFolder.h"
 #include "editor/app/Settings.h"
@@ -138,10 +139,7 @@ void DecorateFileDialog(HWND child) {
     const LONG_PTR style = GetWindowLongPtrA(frame, GWL_STYLE);
     SetWindowLongPtrA(frame, GWL_STYLE,
                       style | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
-    // A shared icon belongs to the system; it is never destroyed here.
-    HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APPLICATION_ICON), IMAGE_ICON,
-                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED);
-    if (icon) SendMessageA(frame, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SetSmallProgramIcon(frame);
     SetDlgItemTextA(child, IDC_PREVIEW_LABEL, Lookup("GUI:PREVIEWLABEL"));
 }
 

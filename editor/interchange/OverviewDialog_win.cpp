@@ -103,10 +103,7 @@ void Layout(HWND dialog, int width, int height) {
 void InitDialog(HWND dialog) {
     SetMessageOwner(dialog);
     TranslateDialog(dialog);
-    if (HICON icon = static_cast<HICON>(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON),
-                                                   IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                   GetSystemMetrics(SM_CYSMICON), LR_SHARED)))
-        SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SetSmallProgramIcon(dialog);
     HWND table = Table(dialog);
     FillTable(table);
     if (const std::optional<int> selected = ResolveTileIndex(-1)) SelectRow(table, *selected);

@@ -40,12 +40,6 @@ bool FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool HandleDialogLook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    return g_settings.useEuiStyle &&
-           HandleGradientBackground(dialog, message, wParam, lParam, GetSysColor(COLOR_ACTIVECAPTION),
-                                    RGB(255, 255, 255), result);
-}
-
 // What the selection dialog shows: the paths live here for as long as the dialog is open, and the
 // list's and tree's items carry their index (or -1 for a folder node).
 struct SelectState {
@@ -213,11 +207,7 @@ INT_PTR CALLBACK PalettePreviewProc(HWND dialog, UINT message, WPARAM wParam, LP
         case WM_INITDIALOG: {
             SetMessageOwner(dialog);
             TranslateDialog(dialog);
-            // Shared: the system frees it, not the dialog.
-            HICON icon = static_cast<HICON>(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(IDI_APPLICATION_ICON),
-                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-            SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+            SetSmallProgramIcon(dialog);
             RECT client;
             GetClientRect(dialog, &client);
             PlaceCloseButton(dialog, client.right, client.bottom);
