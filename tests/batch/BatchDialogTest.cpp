@@ -77,20 +77,11 @@ HWND FindDialog(DWORD thread, const std::string& title, HWND owner = nullptr) {
     return nullptr;
 }
 
-BOOL CALLBACK CollectStaticText(HWND child, LPARAM param) {
-    char className[16] = {}, text[2048] = {};
-    GetClassNameA(child, className, sizeof className);
-    if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0)
-        *reinterpret_cast<std::string*>(param) += text;
-    return TRUE;
-}
-
 // The text of the message box that owner shows next, closed with OK.
 std::string AnswerMessageBox(HWND owner) {
     HWND box = FindDialog(GetWindowThreadProcessId(owner, nullptr), "", owner);
     if (!box) return "<no message box>";
-    std::string text;
-    EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
+    const std::string text = StaticTexts(box);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     for (int tries = 0; tries < 200 && IsWindow(box); ++tries) Sleep(20);
     return text;

@@ -31,6 +31,7 @@ namespace zelt {
 namespace {
 
 using test::DialogOfThread;
+using test::StaticTexts;
 
 // A drop of one file as the shell hands it over.
 HDROP MakeDrop(const std::string& path) {
@@ -43,14 +44,6 @@ HDROP MakeDrop(const std::string& path) {
     return static_cast<HDROP>(memory);
 }
 
-BOOL CALLBACK CollectStaticText(HWND child, LPARAM param) {
-    char className[16] = {}, text[512] = {};
-    GetClassNameA(child, className, sizeof className);
-    if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0)
-        *reinterpret_cast<std::string*>(param) += text;
-    return TRUE;
-}
-
 // Closes the first message box that comes up on this thread and keeps its text.
 class MessageBoxWatch {
 public:
@@ -58,7 +51,7 @@ public:
         : thread_([this, owner = GetCurrentThreadId()] {
               for (int waited = 0; waited < 200 && !stop_; ++waited) {
                   if (HWND box = DialogOfThread(owner)) {
-                      EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text_));
+                      text_ = StaticTexts(box);
                       PostMessageA(box, WM_COMMAND, IDOK, 0);
                       return;
                   }

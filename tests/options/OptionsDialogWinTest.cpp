@@ -34,24 +34,13 @@ namespace {
 
 using test::DialogDriver;
 using test::DialogOfThread;
+using test::StaticTexts;
 
 // Closes the message box that comes up over the dialog and returns its text.
 std::string CloseMessageOver(HWND dialog) {
     for (int waited = 0; waited < 200; ++waited) {
         if (HWND box = DialogOfThread(GetWindowThreadProcessId(dialog, nullptr), dialog)) {
-            std::string text;
-            EnumChildWindows(
-                box,
-                [](HWND child, LPARAM param) -> BOOL {
-                    char className[16] = {}, t[512] = {};
-                    GetClassNameA(child, className, sizeof className);
-                    if (lstrcmpiA(className, "Static") == 0) {
-                        GetWindowTextA(child, t, sizeof t);
-                        *reinterpret_cast<std::string*>(param) += t;
-                    }
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&text));
+            const std::string text = StaticTexts(box);
             PostMessageA(box, WM_COMMAND, IDOK, 0);
             return text;
         }

@@ -23,29 +23,13 @@
 using namespace zelt;
 using zelt::test::DialogDriver;
 using zelt::test::DialogOfThread;
+using zelt::test::StaticTexts;
 
 namespace {
 
 std::string ItemText(HWND dialog, int id) {
     char text[512] = {};
     GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
-std::string MessageText(HWND box) {
-    std::string text;
-    EnumChildWindows(
-        box,
-        [](HWND child, LPARAM param) -> BOOL {
-            char className[16] = {}, t[512] = {};
-            GetClassNameA(child, className, sizeof className);
-            if (lstrcmpiA(className, "Static") == 0) {
-                GetWindowTextA(child, t, sizeof t);
-                *reinterpret_cast<std::string*>(param) += t;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&text));
     return text;
 }
 
@@ -193,7 +177,7 @@ TEST_F(PaletteDialogs, ListFormWithoutBuiltInsSaysSoAndCloses) {
     INT_PTR result = -1;
     {
         DialogDriver driver([&](HWND box) {
-            message = MessageText(box);
+            message = StaticTexts(box);
             PostMessageA(box, WM_COMMAND, IDOK, 0);
         });
         result = SelectPaletteDialog(nullptr, true);

@@ -72,6 +72,21 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+std::string StaticTexts(HWND window) {
+    std::string texts;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM param) -> BOOL {
+            char className[16] = {}, text[2048] = {};
+            GetClassNameA(child, className, sizeof className);
+            if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0)
+                *reinterpret_cast<std::string*>(param) += text;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
 std::string HostToWindowsPath(const std::string& path) {
     if (path.size() > 1 && path[1] == ':') return path;
     std::string windows = "Z:" + path;

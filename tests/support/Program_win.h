@@ -32,6 +32,8 @@ private:
 };
 
 std::string WindowText(HWND window);
+// The texts of a window's static controls, joined: what a message box says.
+std::string StaticTexts(HWND window);
 
 // The first visible dialog box of a thread other than `except`; other test programs show theirs on
 // the same display, so the search never leaves the thread.

@@ -350,16 +350,7 @@ TEST_F(TileImageCommands, ImportAllOfTheWrongSizeNamesTheSizeItNeeds) {
     const std::vector<TileRecord> before = Doc().tiles;
     std::string shown;
     DialogDriver driver([&](HWND box) {
-        EnumChildWindows(
-            box,
-            [](HWND child, LPARAM param) -> BOOL {
-                char className[16] = {}, text[256] = {};
-                GetClassNameA(child, className, sizeof className);
-                if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0)
-                    *reinterpret_cast<std::string*>(param) += text;
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&shown));
+        shown = StaticTexts(box);
         PostMessageA(box, WM_COMMAND, IDOK, 0);
     });
     ImportAllPicture(ColourImage(3, 3));
