@@ -4,7 +4,6 @@
 
 #include "editor/app/DialogStyle_win.h"
 #include "editor/app/Message_win.h"
-#include "editor/app/Settings.h"
 #include "editor/app/TileNumber.h"
 #include "editor/strings/Translate_win.h"
 #include "editor/document/DocumentClass.h"

@@ -8,7 +8,6 @@
 #include "common/WinHandles.h"
 #include "editor/app/DialogStyle_win.h"
 #include "editor/app/Message_win.h"
-#include "editor/app/Settings.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/editing/PixelEditorRules.h"
 #include "editor/strings/Translate_win.h"
