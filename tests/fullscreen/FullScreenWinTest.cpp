@@ -115,13 +115,7 @@ TEST_F(FullScreenWindow, ShowsThePatternAndClosesOnAClickOrEscape) {
     RECT client{};
     GetClientRect(window, &client);
     DibCanvas shown;
-    ASSERT_TRUE(shown.Create(client.right, client.bottom));
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, static_cast<HBITMAP>(shown.BitmapHandle()));
-    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    GdiFlush();
-    SelectObject(dc, old);
-    DeleteDC(dc);
+    ASSERT_TRUE(test::PrintClient(window, shown));
     DibCanvas expected;
     ASSERT_TRUE(RenderFullScreenPattern(expected, client.right, client.bottom));
     int wrong = 0, black = 0;

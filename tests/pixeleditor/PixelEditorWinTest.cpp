@@ -79,18 +79,6 @@ LPARAM PointOver(HWND area, int x, int y) {
                       view.offY + view.scale * y + view.scale / 2);
 }
 
-void Print(HWND window, DibCanvas& canvas) {
-    RECT client{};
-    GetClientRect(window, &client);
-    ASSERT_TRUE(canvas.Create(client.right, client.bottom));
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, static_cast<HBITMAP>(canvas.BitmapHandle()));
-    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    GdiFlush();
-    SelectObject(dc, old);
-    DeleteDC(dc);
-}
-
 // The byte of the diamond that holds cell-box pixel (x, y).
 size_t DiamondByte(int x, int y) {
     size_t k = 0;
@@ -179,7 +167,7 @@ TEST_F(PixelEditorDialog, DrawsWithThePickedColourAndOkIsOneUndoStep) {
         SendMessageA(canvas, WM_LBUTTONDOWN, MK_LBUTTON, PointOver(canvas, cx, cy));
         SendMessageA(canvas, WM_LBUTTONUP, 0, PointOver(canvas, cx, cy));
         DibCanvas shown;
-        Print(canvas, shown);
+        ASSERT_TRUE(test::PrintClient(canvas, shown));
         const LPARAM at = PointOver(canvas, cx, cy);
         EXPECT_EQ(shown.GetPixel(LOWORD(at), HIWORD(at)), (*Doc().palette)[200]);
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
@@ -197,7 +185,7 @@ TEST_F(PixelEditorDialog, DrawsWithThePickedColourAndOkIsOneUndoStep) {
         SendMessageA(canvas, WM_LBUTTONDOWN, MK_LBUTTON, PointOver(canvas, cx, cy));
         SendMessageA(canvas, WM_LBUTTONUP, 0, PointOver(canvas, cx, cy));
         DibCanvas shown;
-        Print(canvas, shown);
+        ASSERT_TRUE(test::PrintClient(canvas, shown));
         const LPARAM at = PointOver(canvas, cx, cy);
         EXPECT_EQ(shown.GetPixel(LOWORD(at), HIWORD(at)), (*Doc().palette)[200]);
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);

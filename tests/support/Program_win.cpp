@@ -72,6 +72,19 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+bool PrintClient(HWND window, DibCanvas& canvas) {
+    RECT client{};
+    GetClientRect(window, &client);
+    if (!canvas.Create(client.right, client.bottom)) return false;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, static_cast<HBITMAP>(canvas.BitmapHandle()));
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    GdiFlush();
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return true;
+}
+
 std::string StaticTexts(HWND window) {
     std::string texts;
     EnumChildWindows(

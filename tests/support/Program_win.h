@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "editor/template/ColourImage.h"
+#include "editor/views/DibCanvas.h"
 #include "tools/snapshot/Capture_win.h"
 
 namespace zelt::test {
@@ -32,6 +33,8 @@ private:
 };
 
 std::string WindowText(HWND window);
+// What a window paints of its client area, through WM_PRINTCLIENT, as a canvas of that size.
+bool PrintClient(HWND window, DibCanvas& canvas);
 // The texts of a window's static controls, joined: what a message box says.
 std::string StaticTexts(HWND window);
 

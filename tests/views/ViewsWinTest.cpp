@@ -109,18 +109,6 @@ protected:
         g_ui.refreshed = 0;
     }
 
-    // What a window paints of itself, through WM_PRINTCLIENT into a colour canvas.
-    static void Print(HWND window, DibCanvas& canvas) {
-        RECT client{};
-        GetClientRect(window, &client);
-        ASSERT_TRUE(canvas.Create(client.right, client.bottom));
-        const HDC dc = CreateCompatibleDC(nullptr);
-        const HGDIOBJ old = SelectObject(dc, static_cast<HBITMAP>(canvas.BitmapHandle()));
-        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-        GdiFlush();
-        SelectObject(dc, old);
-        DeleteDC(dc);
-    }
 
     // Client point of the centre of tile i's diamond, or `below` template pixels under it.
     static POINT TileCentre(int i, int below = 0) {
@@ -148,7 +136,7 @@ TEST_F(ViewWindows, PaintShowsTheRenderedTemplateCentredAndTheTransparentColour)
     TemplateBounds bounds;
     ASSERT_TRUE(ComposeMainView(expected, bounds));
     DibCanvas shown;
-    Print(Shell().view, shown);
+    ASSERT_TRUE(test::PrintClient(Shell().view, shown));
     const ViewOffset offset = ImageOffset(kViewWidth, kViewHeight, bounds.Width(), bounds.Height(), 1.0);
     ASSERT_GT(offset.x, 100);
     ASSERT_GT(offset.y, 30);
@@ -169,7 +157,7 @@ TEST_F(ViewWindows, PaintShowsTheRenderedTemplateCentredAndTheTransparentColour)
     ZoomIn();
     EXPECT_EQ(ZoomText(ViewZoom()), "120%");
     DibCanvas zoomed;
-    Print(Shell().view, zoomed);
+    ASSERT_TRUE(test::PrintClient(Shell().view, zoomed));
     const ViewOffset at = ImageOffset(kViewWidth, kViewHeight, bounds.Width(), bounds.Height(), ViewZoom());
     const int right = at.x + static_cast<int>(bounds.Width() * ViewZoom());
     EXPECT_EQ(zoomed.GetPixel(right, kViewHeight / 2), 0xFFFFFFu);
@@ -230,7 +218,7 @@ TEST_F(ViewWindows, StripScrollsToTheCurrentTileAndSelectsByClick) {
 
     // The current slot is painted in the fore colour or themed; a tile's pixels show in its slot.
     DibCanvas shown;
-    Print(Shell().strip, shown);
+    ASSERT_TRUE(test::PrintClient(Shell().strip, shown));
     EXPECT_NE(shown.GetPixel(210 + 24, 30 + 12), shown.GetPixel(2, 2));
 }
 
@@ -280,13 +268,13 @@ TEST_F(ViewWindows, HotButtonsShowAroundTheSelectedTileAndMoveIt) {
 
     // The picture changes under the mouse: the hovered one has an orange rim.
     DibCanvas picture;
-    Print(HotButtonWindow(1), picture);
+    ASSERT_TRUE(test::PrintClient(HotButtonWindow(1), picture));
     EXPECT_EQ(picture.GetPixel(0, 0), 0x7D8B9Bu);
     SendMessageA(HotButtonWindow(1), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-    Print(HotButtonWindow(1), picture);
+    ASSERT_TRUE(test::PrintClient(HotButtonWindow(1), picture));
     EXPECT_EQ(picture.GetPixel(0, 0), 0xC97F24u);
     SendMessageA(HotButtonWindow(1), WM_MOUSELEAVE, 0, 0);
-    Print(HotButtonWindow(1), picture);
+    ASSERT_TRUE(test::PrintClient(HotButtonWindow(1), picture));
     EXPECT_EQ(picture.GetPixel(0, 0), 0x7D8B9Bu);
     EXPECT_EQ(SendMessageA(HotButtonWindow(1), WM_MOUSEACTIVATE, 0, 0), MA_NOACTIVATE);
 
