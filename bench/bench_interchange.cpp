@@ -11,12 +11,12 @@
 
 #include "bench/LargeTemplate.h"
 #include "bench/RatioReporter.h"
-#include "editor/app/ProgramFolder.h"
 #include "editor/interchange/ImportImage.h"
 #include "editor/interchange/PictureFile.h"
+#include "editor/render/TemplateRender.h"
+#include "editor/settings/ProgramFolder.h"
 #include "editor/template/FileBytes.h"
 #include "editor/template/TemplateFile.h"
-#include "editor/views/TemplateRender.h"
 
 using namespace zelt;
 

@@ -11,8 +11,8 @@
 #include "bench/LargeTemplate.h"
 #include "bench/RatioReporter.h"
 #include "editor/document/DocumentClass.h"
-#include "editor/views/DibCanvas.h"
-#include "editor/views/TemplateRender.h"
+#include "editor/render/DibCanvas.h"
+#include "editor/render/TemplateRender.h"
 #include "editor/views/ViewGeometry.h"
 
 using namespace zelt;

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <string>
 
-#include "editor/app/DialogStyle_win.h"
-#include "editor/app/Message_win.h"
 #include "common/WinHandles.h"
 #include "editor/strings/StringTable.h"
 #include "editor/strings/Translate_win.h"
+#include "editor/winui/DialogStyle_win.h"
+#include "editor/winui/Message_win.h"
 #include "resources/PanelIds.h"
 
 namespace zelt {

@@ -7,14 +7,14 @@
 #include <string>
 #include <utility>
 
+#include "common/WinHandles.h"
 #include "editor/app/CommandTable.h"
 #include "editor/app/Hotkeys_win.h"
-#include "editor/app/Message_win.h"
-#include "editor/app/ShellWindows_win.h"
 #include "editor/app/Toolbar_win.h"
-#include "common/WinHandles.h"
 #include "editor/strings/StringTable.h"
 #include "editor/strings/Translate_win.h"
+#include "editor/winui/Message_win.h"
+#include "editor/winui/ShellWindows_win.h"
 #include "resources/CustomizeIds.h"
 
 namespace zelt {

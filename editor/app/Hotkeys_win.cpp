@@ -2,12 +2,12 @@
 
 #include <vector>
 
+#include "common/WinHandles.h"
 #include "editor/app/CommandTable.h"
 #include "editor/app/Environment.h"
-#include "editor/app/Message_win.h"
-#include "editor/app/ShellWindows_win.h"
-#include "common/WinHandles.h"
 #include "editor/strings/StringTable.h"
+#include "editor/winui/Message_win.h"
+#include "editor/winui/ShellWindows_win.h"
 #include "resources/CommandIds.h"
 
 namespace zelt {

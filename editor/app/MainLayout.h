@@ -3,7 +3,7 @@
 // toolbar and the status bar.
 #pragma once
 
-#include "editor/app/SettingsValues.h"
+#include "editor/settings/SettingsValues.h"
 
 namespace zelt {
 

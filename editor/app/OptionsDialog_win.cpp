@@ -4,18 +4,18 @@
 
 #include <string>
 
-#include "editor/app/DialogStyle_win.h"
-#include "editor/app/FileTypes_win.h"
 #include "editor/app/MainWindow_win.h"
-#include "editor/app/Message_win.h"
 #include "editor/app/OptionsRules.h"
-#include "editor/app/Settings.h"
 #include "editor/app/Toolbar_win.h"
 #include "editor/document/DocumentUi.h"
-#include "editor/editing/ColourButton_win.h"
 #include "editor/interchange/ImageLibrary_win.h"
+#include "editor/settings/Settings.h"
 #include "editor/strings/Translate_win.h"
 #include "editor/views/TileStrip_win.h"
+#include "editor/winui/ColourButton_win.h"
+#include "editor/winui/DialogStyle_win.h"
+#include "editor/winui/FileTypes_win.h"
+#include "editor/winui/Message_win.h"
 #include "resources/PaletteIds.h"
 
 namespace zelt {

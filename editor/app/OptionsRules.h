@@ -3,7 +3,7 @@
 #pragma once
 #include <string_view>
 
-#include "editor/app/Settings.h"
+#include "editor/settings/Settings.h"
 
 namespace zelt {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "editor/app/Settings.h"
 #include "editor/document/DocumentFlows.h"
+#include "editor/settings/Settings.h"
 
 namespace zelt {
 

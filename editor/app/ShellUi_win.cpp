@@ -5,17 +5,17 @@
 #include <shellapi.h>
 
 #include "editor/app/MainWindow_win.h"
-#include "editor/app/Message_win.h"
-#include "editor/app/Settings.h"
-#include "editor/app/ShellWindows_win.h"
 #include "editor/app/TemplateDialogs_win.h"
 #include "editor/app/TileNumberDialog_win.h"
-#include "editor/editing/PropertiesPanel_win.h"
-#include "editor/strings/StringTable.h"
 #include "editor/document/DocumentUi.h"
+#include "editor/editing/PropertiesPanel_win.h"
+#include "editor/settings/Settings.h"
+#include "editor/strings/StringTable.h"
 #include "editor/views/HotButtons_win.h"
 #include "editor/views/MainView_win.h"
 #include "editor/views/TileStrip_win.h"
+#include "editor/winui/Message_win.h"
+#include "editor/winui/ShellWindows_win.h"
 
 namespace zelt {
 

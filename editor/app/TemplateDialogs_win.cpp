@@ -2,8 +2,8 @@
 
 #include <commdlg.h>
 
-#include "editor/app/Settings.h"
 #include "editor/interchange/ImageDialogs_win.h"
+#include "editor/settings/Settings.h"
 #include "editor/strings/StringTable.h"
 #include "editor/template/AbsolutePath_win.h"
 #include "editor/template/PathText.h"

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "editor/app/DialogStyle_win.h"
-#include "editor/app/Message_win.h"
 #include "editor/app/TileNumber.h"
-#include "editor/strings/Translate_win.h"
 #include "editor/document/DocumentClass.h"
+#include "editor/strings/Translate_win.h"
+#include "editor/winui/DialogStyle_win.h"
+#include "editor/winui/Message_win.h"
 #include "resources/PanelIds.h"
 
 namespace zelt {

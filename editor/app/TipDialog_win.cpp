@@ -1,12 +1,12 @@
 #include "editor/app/TipDialog_win.h"
 
-#include "editor/app/DialogStyle_win.h"
-#include "editor/app/Message_win.h"
-#include "editor/app/Settings.h"
-#include "editor/app/Tips.h"
 #include "common/WinHandles.h"
+#include "editor/app/Tips.h"
+#include "editor/settings/Settings.h"
 #include "editor/strings/StringTable.h"
 #include "editor/strings/Translate_win.h"
+#include "editor/winui/DialogStyle_win.h"
+#include "editor/winui/Message_win.h"
 #include "resources/PanelIds.h"
 
 namespace zelt {

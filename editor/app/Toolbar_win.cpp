@@ -1,9 +1,9 @@
 #include "editor/app/Toolbar_win.h"
 
-#include "editor/app/CommandTable.h"
-#include "editor/app/Settings.h"
-#include "editor/app/ShellWindows_win.h"
 #include "common/WinHandles.h"
+#include "editor/app/CommandTable.h"
+#include "editor/settings/Settings.h"
+#include "editor/winui/ShellWindows_win.h"
 #include "resources/CustomizeIds.h"
 
 namespace zelt {

@@ -1,9 +1,9 @@
 #include "editor/document/DocumentCreate.h"
 
-#include "editor/editing/ViewFlags.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentFlows.h"
 #include "editor/document/DocumentUi.h"
+#include "editor/document/ViewFlags.h"
 #include "editor/template/TemplateFile.h"
 #include "editor/template/TileLayout.h"
 

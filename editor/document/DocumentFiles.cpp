@@ -1,11 +1,11 @@
 #include "editor/document/DocumentFiles.h"
 
-#include "editor/app/ProgramFolder.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentUi.h"
+#include "editor/document/SaveOptionsRules.h"
+#include "editor/settings/ProgramFolder.h"
 #include "editor/template/FileBytes.h"
 #include "editor/template/PathText.h"
-#include "editor/template/SaveOptionsRules.h"
 #include "editor/template/TemplateFile.h"
 
 namespace zelt {

@@ -1,9 +1,9 @@
 #include "editor/document/DocumentFlows.h"
 
-#include "editor/editing/ViewFlags.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentFiles.h"
 #include "editor/document/DocumentUi.h"
+#include "editor/document/ViewFlags.h"
 #include "editor/template/PathText.h"
 
 namespace zelt {

@@ -3,10 +3,10 @@
 #pragma once
 #include <optional>
 
+#include "editor/render/DibCanvas.h"
+#include "editor/render/IndexedCanvas.h"
 #include "editor/template/Palette.h"
 #include "editor/template/TileRecord.h"
-#include "editor/views/DibCanvas.h"
-#include "editor/views/IndexedCanvas.h"
 
 namespace zelt {
 

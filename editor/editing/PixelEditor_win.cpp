@@ -6,12 +6,12 @@
 #include <algorithm>
 
 #include "common/WinHandles.h"
-#include "editor/app/DialogStyle_win.h"
-#include "editor/app/Message_win.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/editing/PixelEditorRules.h"
+#include "editor/render/DibCanvas_win.h"
 #include "editor/strings/Translate_win.h"
-#include "editor/views/DibCanvas_win.h"
+#include "editor/winui/DialogStyle_win.h"
+#include "editor/winui/Message_win.h"
 #include "resources/PixelEditorIds.h"
 
 namespace zelt {

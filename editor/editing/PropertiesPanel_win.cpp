@@ -6,20 +6,20 @@
 #include <optional>
 #include <string>
 
-#include "editor/app/DialogStyle_win.h"
-#include "editor/app/Message_win.h"
-#include "editor/app/Settings.h"
-#include "editor/app/ShellWindows_win.h"
 #include "common/WinHandles.h"
-#include "editor/editing/ColourButton_win.h"
-#include "editor/editing/PanelFields.h"
-#include "editor/editing/TileProperties.h"
-#include "editor/strings/StringTable.h"
-#include "editor/strings/Translate_win.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentUi.h"
+#include "editor/document/NewTemplateRules.h"
+#include "editor/editing/PanelFields.h"
+#include "editor/editing/TileProperties.h"
+#include "editor/settings/Settings.h"
+#include "editor/strings/StringTable.h"
+#include "editor/strings/Translate_win.h"
 #include "editor/template/GameTables.h"
-#include "editor/template/NewTemplateRules.h"
+#include "editor/winui/ColourButton_win.h"
+#include "editor/winui/DialogStyle_win.h"
+#include "editor/winui/Message_win.h"
+#include "editor/winui/ShellWindows_win.h"
 #include "resources/PanelIds.h"
 
 namespace zelt {

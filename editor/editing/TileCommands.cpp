@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "editor/editing/ViewFlags.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentUi.h"
+#include "editor/document/ViewFlags.h"
 #include "editor/template/TileLayout.h"
 
 namespace zelt {
@@ -32,11 +32,6 @@ TileRecord EmptyTile() {
 }
 
 }  // namespace
-
-ViewFlags& Views() {
-    static ViewFlags flags;
-    return flags;
-}
 
 void RefreshAll() { RequestRefresh(kRefreshAll); }
 

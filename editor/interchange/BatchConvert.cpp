@@ -2,12 +2,12 @@
 
 #include <utility>
 
-#include "editor/editing/TileProperties.h"
-#include "editor/interchange/ImportImage.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentFiles.h"
 #include "editor/document/DocumentUi.h"
-#include "editor/views/TemplateRender.h"
+#include "editor/editing/TileProperties.h"
+#include "editor/interchange/ImportImage.h"
+#include "editor/render/TemplateRender.h"
 
 namespace zelt {
 

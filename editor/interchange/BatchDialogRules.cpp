@@ -4,8 +4,8 @@
 #include <cstring>
 #include <limits>
 
+#include "editor/render/TemplateRender.h"
 #include "editor/template/TileLayout.h"
-#include "editor/views/TemplateRender.h"
 
 namespace zelt {
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "editor/interchange/BatchConvert.h"
+#include "editor/render/Canvas.h"
 #include "editor/template/TemplatePreview.h"
 #include "editor/template/TileRecord.h"
-#include "editor/views/Canvas.h"
 
 namespace zelt {
 

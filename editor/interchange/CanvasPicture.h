@@ -1,8 +1,8 @@
 // Pixels between a colour canvas (where the views and the image library's transfers draw) and a
 // picture in memory (what export and import work on).
 #pragma once
+#include "editor/render/DibCanvas.h"
 #include "editor/template/ColourImage.h"
-#include "editor/views/DibCanvas.h"
 
 namespace zelt {
 

@@ -2,7 +2,7 @@
 // preview turned into a window position, and the marks drawn on the preview of an extra image.
 #pragma once
 #include "editor/interchange/ImportImage.h"
-#include "editor/views/Canvas.h"
+#include "editor/render/Canvas.h"
 
 namespace zelt {
 

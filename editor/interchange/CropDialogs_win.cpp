@@ -6,14 +6,14 @@
 #include <memory>
 
 #include "common/WinHandles.h"
-#include "editor/app/DialogStyle_win.h"
-#include "editor/app/Message_win.h"
-#include "editor/app/Settings.h"
 #include "editor/interchange/CanvasPicture.h"
 #include "editor/interchange/CropArithmetic.h"
+#include "editor/render/DibCanvas_win.h"
+#include "editor/render/TemplateRender.h"
+#include "editor/settings/Settings.h"
 #include "editor/strings/Translate_win.h"
-#include "editor/views/DibCanvas_win.h"
-#include "editor/views/TemplateRender.h"
+#include "editor/winui/DialogStyle_win.h"
+#include "editor/winui/Message_win.h"
 #include "resources/InterchangeIds.h"
 #include "resources/ResourceIds.h"
 

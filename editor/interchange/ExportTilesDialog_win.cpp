@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <cctype>
 
-#include "editor/app/DialogStyle_win.h"
-#include "editor/app/Message_win.h"
-#include "editor/app/Settings.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentUi.h"
 #include "editor/interchange/CanvasPicture.h"
-#include "editor/interchange/FolderPicker_win.h"
 #include "editor/interchange/ImageDialogs_win.h"
 #include "editor/interchange/ImageLibrary_win.h"
 #include "editor/interchange/TileBitmaps.h"
+#include "editor/settings/Settings.h"
 #include "editor/strings/Translate_win.h"
+#include "editor/winui/DialogStyle_win.h"
+#include "editor/winui/FolderPicker_win.h"
+#include "editor/winui/Message_win.h"
 #include "resources/InterchangeIds.h"
 
 namespace zelt {

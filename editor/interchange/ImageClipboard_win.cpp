@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "common/WinHandles.h"
-#include "editor/views/DibCanvas.h"
-#include "editor/views/DibCanvas_win.h"
+#include "editor/render/DibCanvas.h"
+#include "editor/render/DibCanvas_win.h"
 
 namespace zelt {
 

@@ -5,18 +5,18 @@
 #include <cstdio>
 #include <memory>
 
-#include "editor/app/DialogStyle_win.h"
-#include "editor/app/Message_win.h"
-#include "editor/app/ProgramFolder.h"
-#include "editor/app/Settings.h"
 #include "common/WinHandles.h"
 #include "editor/interchange/ImageLibrary_win.h"
 #include "editor/interchange/OpenPreview.h"
 #include "editor/interchange/PreviewFit.h"
+#include "editor/render/DibCanvas_win.h"
+#include "editor/settings/ProgramFolder.h"
+#include "editor/settings/Settings.h"
 #include "editor/strings/StringTable.h"
 #include "editor/template/GameTables.h"
 #include "editor/template/PathText.h"
-#include "editor/views/DibCanvas_win.h"
+#include "editor/winui/DialogStyle_win.h"
+#include "editor/winui/Message_win.h"
 #include "resources/ResourceIds.h"
 
 namespace zelt {

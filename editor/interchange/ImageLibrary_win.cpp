@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "editor/interchange/ImageFilter.h"
-#include "editor/views/DibCanvas.h"
+#include "editor/render/DibCanvas.h"
 
 namespace zelt {
 

@@ -4,8 +4,8 @@
 
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentUi.h"
+#include "editor/render/TemplateRender.h"
 #include "editor/template/TileLayout.h"
-#include "editor/views/TemplateRender.h"
 
 namespace zelt {
 

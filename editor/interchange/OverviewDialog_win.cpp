@@ -6,14 +6,14 @@
 #include <algorithm>
 #include <span>
 
-#include "editor/app/DialogStyle_win.h"
-#include "editor/app/Message_win.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/editing/TileCommands.h"
 #include "editor/interchange/OverviewReport.h"
 #include "editor/strings/StringTable.h"
 #include "editor/strings/Translate_win.h"
 #include "editor/template/FileBytes.h"
+#include "editor/winui/DialogStyle_win.h"
+#include "editor/winui/Message_win.h"
 #include "resources/BatchIds.h"
 #include "resources/ResourceIds.h"
 

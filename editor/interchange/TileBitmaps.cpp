@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "editor/document/DocumentClass.h"
+#include "editor/render/DibCanvas.h"
+#include "editor/render/TemplateRender.h"
 #include "editor/template/TileLayout.h"
-#include "editor/views/DibCanvas.h"
-#include "editor/views/TemplateRender.h"
 
 namespace zelt {
 

@@ -3,9 +3,6 @@
 #include <cstring>
 
 #include "common/WinHandles.h"
-#include "editor/app/Message_win.h"
-#include "editor/app/Settings.h"
-#include "editor/app/ShellWindows_win.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentUi.h"
 #include "editor/interchange/CanvasPicture.h"
@@ -17,7 +14,10 @@
 #include "editor/interchange/ImportImage.h"
 #include "editor/interchange/PaintProgram.h"
 #include "editor/interchange/TileBitmaps.h"
+#include "editor/settings/Settings.h"
 #include "editor/template/PathText.h"
+#include "editor/winui/Message_win.h"
+#include "editor/winui/ShellWindows_win.h"
 #include "resources/CommandIds.h"
 
 namespace zelt {

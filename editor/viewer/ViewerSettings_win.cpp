@@ -4,9 +4,9 @@
 
 #include <commctrl.h>
 
-#include "editor/app/Message_win.h"
 #include "editor/strings/Translate_win.h"
 #include "editor/viewer/ViewerWindow_win.h"
+#include "editor/winui/Message_win.h"
 #include "resources/ResourceIds.h"
 
 namespace zelt {

@@ -7,14 +7,13 @@
 
 #include <algorithm>
 
-#include "editor/app/AboutPage_win.h"
-#include "editor/app/CommandLine.h"
-#include "editor/app/FileTypes_win.h"
-#include "editor/app/IniFile.h"
-#include "editor/app/Message_win.h"
-#include "editor/app/ProgramFolder.h"
-#include "editor/app/SettingsValues.h"
 #include "common/WinHandles.h"
+#include "editor/render/DibCanvas.h"
+#include "editor/render/DibCanvas_win.h"
+#include "editor/settings/CommandLine.h"
+#include "editor/settings/IniFile.h"
+#include "editor/settings/ProgramFolder.h"
+#include "editor/settings/SettingsValues.h"
 #include "editor/strings/StringTable.h"
 #include "editor/template/AbsolutePath_win.h"
 #include "editor/template/FileBytes.h"
@@ -23,8 +22,9 @@
 #include "editor/template/TemplateFile.h"
 #include "editor/viewer/FolderScan.h"
 #include "editor/viewer/ViewerModel.h"
-#include "editor/views/DibCanvas.h"
-#include "editor/views/DibCanvas_win.h"
+#include "editor/winui/AboutPage_win.h"
+#include "editor/winui/FileTypes_win.h"
+#include "editor/winui/Message_win.h"
 #include "resources/ResourceIds.h"
 
 namespace zelt {

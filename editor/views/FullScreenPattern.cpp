@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "editor/document/DocumentClass.h"
-#include "editor/editing/ViewFlags.h"
+#include "editor/document/ViewFlags.h"
 
 namespace zelt {
 

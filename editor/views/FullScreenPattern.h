@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "editor/render/DibCanvas.h"
+#include "editor/render/TemplateRender.h"
 #include "editor/template/TileRecord.h"
-#include "editor/views/DibCanvas.h"
-#include "editor/views/TemplateRender.h"
 
 namespace zelt {
 

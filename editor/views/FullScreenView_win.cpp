@@ -1,11 +1,11 @@
 #include "editor/views/FullScreenView_win.h"
 
 #include "common/WinHandles.h"
-#include "editor/app/Message_win.h"
-#include "editor/app/ShellWindows_win.h"
 #include "editor/document/DocumentClass.h"
-#include "editor/views/DibCanvas_win.h"
+#include "editor/render/DibCanvas_win.h"
 #include "editor/views/FullScreenPattern.h"
+#include "editor/winui/Message_win.h"
+#include "editor/winui/ShellWindows_win.h"
 #include "resources/ResourceIds.h"
 
 namespace zelt {

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "editor/app/Settings.h"
-#include "editor/editing/TileProperties.h"
 #include "editor/document/DocumentClass.h"
+#include "editor/editing/TileProperties.h"
+#include "editor/settings/Settings.h"
 #include "editor/template/TileLayout.h"
 
 namespace zelt {

@@ -2,13 +2,13 @@
 
 #include <array>
 
-#include "editor/app/Settings.h"
-#include "editor/app/ShellWindows_win.h"
 #include "common/WinHandles.h"
 #include "editor/document/DocumentClass.h"
+#include "editor/render/TemplateRender.h"
+#include "editor/settings/Settings.h"
 #include "editor/views/HotButtonLayout.h"
 #include "editor/views/MainView_win.h"
-#include "editor/views/TemplateRender.h"
+#include "editor/winui/ShellWindows_win.h"
 #include "resources/ViewsIds.h"
 
 namespace zelt {

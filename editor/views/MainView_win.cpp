@@ -7,18 +7,18 @@
 #include <cstdio>
 #include <cstring>
 
-#include "editor/app/ShellWindows_win.h"
 #include "common/WinHandles.h"
-#include "editor/editing/ViewFlags.h"
-#include "editor/strings/StringTable.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentUi.h"
-#include "editor/views/DibCanvas.h"
-#include "editor/views/DibCanvas_win.h"
+#include "editor/document/ViewFlags.h"
+#include "editor/render/DibCanvas.h"
+#include "editor/render/DibCanvas_win.h"
+#include "editor/render/TemplateRender.h"
+#include "editor/strings/StringTable.h"
 #include "editor/views/HotButtonLayout.h"
 #include "editor/views/HotButtons_win.h"
-#include "editor/views/TemplateRender.h"
 #include "editor/views/ViewGeometry.h"
+#include "editor/winui/ShellWindows_win.h"
 #include "resources/CommandIds.h"
 
 namespace zelt {

@@ -6,20 +6,20 @@
 #include <memory>
 #include <string>
 
-#include "editor/app/Settings.h"
-#include "editor/app/ShellWindows_win.h"
+#include "editor/document/DocumentClass.h"
+#include "editor/document/DocumentUi.h"
+#include "editor/document/ViewFlags.h"
 #include "editor/editing/PixelEditor_win.h"
 #include "editor/editing/TileCommands.h"
 #include "editor/editing/TileProperties.h"
-#include "editor/editing/ViewFlags.h"
-#include "editor/strings/Translate_win.h"
-#include "editor/document/DocumentClass.h"
-#include "editor/document/DocumentUi.h"
 #include "editor/interchange/TileImageCommands_win.h"
-#include "editor/views/DibCanvas.h"
-#include "editor/views/DibCanvas_win.h"
+#include "editor/render/DibCanvas.h"
+#include "editor/render/DibCanvas_win.h"
+#include "editor/render/TemplateRender.h"
+#include "editor/settings/Settings.h"
+#include "editor/strings/Translate_win.h"
 #include "editor/views/StripGeometry.h"
-#include "editor/views/TemplateRender.h"
+#include "editor/winui/ShellWindows_win.h"
 #include "resources/CommandIds.h"
 
 namespace zelt {

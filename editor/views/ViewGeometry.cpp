@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <limits>
 
+#include "editor/render/DibCanvas.h"
+#include "editor/render/TemplateRender.h"
 #include "editor/template/TileLayout.h"
-#include "editor/views/DibCanvas.h"
-#include "editor/views/TemplateRender.h"
 
 namespace zelt {
 

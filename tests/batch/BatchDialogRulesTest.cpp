@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/interchange/BatchDialogRules.h"
-#include "editor/views/DibCanvas.h"
+#include "editor/render/DibCanvas.h"
 
 namespace zelt {
 namespace {

@@ -13,15 +13,15 @@
 #include <thread>
 #include <vector>
 
+#include "common/WinHandles.h"
 #include "editor/app/CommandTable.h"
 #include "editor/app/CustomizeSheet_win.h"
 #include "editor/app/Hotkeys_win.h"
-#include "editor/app/Message_win.h"
-#include "editor/app/Settings.h"
-#include "editor/app/ShellWindows_win.h"
 #include "editor/app/Toolbar_win.h"
-#include "common/WinHandles.h"
+#include "editor/settings/Settings.h"
 #include "editor/strings/StringTable.h"
+#include "editor/winui/Message_win.h"
+#include "editor/winui/ShellWindows_win.h"
 #include "resources/CommandIds.h"
 #include "resources/CustomizeIds.h"
 #include "tests/support/Program_win.h"

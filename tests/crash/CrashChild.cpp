@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "editor/app/CrashReport_win.h"
+#include "editor/program/CrashReport_win.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/app/CrashReport.h"
-#include "editor/app/CrashReport_win.h"
+#include "editor/program/CrashReport.h"
+#include "editor/program/CrashReport_win.h"
 #include "tests/support/TestSupport.h"
 
 namespace zelt {

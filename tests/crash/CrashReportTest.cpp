@@ -1,4 +1,4 @@
-#include "editor/app/CrashReport.h"
+#include "editor/program/CrashReport.h"
 
 #include <gtest/gtest.h>
 

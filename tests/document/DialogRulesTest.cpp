@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "editor/document/NewTemplateRules.h"
 #include "editor/editing/PanelFields.h"
-#include "editor/template/NewTemplateRules.h"
 
 namespace zelt {
 namespace {

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "editor/app/Settings.h"
-#include "editor/editing/ViewFlags.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentFiles.h"
 #include "editor/document/DocumentUi.h"
+#include "editor/document/ViewFlags.h"
+#include "editor/settings/Settings.h"
 #include "editor/template/FileBytes.h"
 #include "editor/template/TemplateFile.h"
 #include "tests/support/TestSupport.h"

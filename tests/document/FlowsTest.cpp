@@ -1,8 +1,8 @@
 // Open, save, save as and close, driven through the scripted interface for every answer.
-#include "editor/editing/TileProperties.h"
 #include "editor/document/DocumentCreate.h"
 #include "editor/document/DocumentFlows.h"
-#include "editor/template/SaveOptionsRules.h"
+#include "editor/document/SaveOptionsRules.h"
+#include "editor/editing/TileProperties.h"
 #include "tests/document/DocumentFixture.h"
 
 namespace zelt::test {

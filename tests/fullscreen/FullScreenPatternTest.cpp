@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/document/DocumentClass.h"
-#include "editor/editing/ViewFlags.h"
+#include "editor/document/ViewFlags.h"
 #include "editor/views/FullScreenPattern.h"
 #include "tests/support/TestSupport.h"
 

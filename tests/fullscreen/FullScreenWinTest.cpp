@@ -6,13 +6,13 @@
 #include <string>
 #include <thread>
 
-#include "editor/app/ShellWindows_win.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentFiles.h"
+#include "editor/render/DibCanvas.h"
 #include "editor/strings/StringTable.h"
-#include "editor/views/DibCanvas.h"
 #include "editor/views/FullScreenPattern.h"
 #include "editor/views/FullScreenView_win.h"
+#include "editor/winui/ShellWindows_win.h"
 #include "tests/support/Program_win.h"
 #include "tests/support/TestSupport.h"
 

@@ -2,8 +2,8 @@
 #include <string>
 #include <string_view>
 
-#include "editor/app/IniFile.h"
-#include "editor/app/SettingsValues.h"
+#include "editor/settings/IniFile.h"
+#include "editor/settings/SettingsValues.h"
 #include "editor/template/PathText.h"
 
 namespace {

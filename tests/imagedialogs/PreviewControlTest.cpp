@@ -8,15 +8,15 @@
 #include <cstring>
 #include <string>
 
-#include "editor/app/ProgramFolder.h"
-#include "editor/app/Settings.h"
 #include "common/WinHandles.h"
 #include "editor/interchange/ImageDialogs_win.h"
 #include "editor/interchange/ImageLibrary_win.h"
 #include "editor/interchange/OpenPreview.h"
 #include "editor/interchange/PreviewFit.h"
+#include "editor/render/DibCanvas_win.h"
+#include "editor/settings/ProgramFolder.h"
+#include "editor/settings/Settings.h"
 #include "editor/strings/StringTable.h"
-#include "editor/views/DibCanvas_win.h"
 #include "resources/ResourceIds.h"
 #include "tests/imagedialogs/PreviewFiles.h"
 #include "tests/support/Program_win.h"

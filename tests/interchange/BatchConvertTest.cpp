@@ -3,7 +3,7 @@
 #include "editor/editing/TileProperties.h"
 #include "editor/interchange/BatchConvert.h"
 #include "editor/interchange/PictureFile.h"
-#include "editor/views/TemplateRender.h"
+#include "editor/render/TemplateRender.h"
 #include "tests/document/DocumentFixture.h"
 
 namespace zelt::test {

@@ -6,9 +6,9 @@
 #include "editor/interchange/ImportImage.h"
 #include "editor/interchange/PaintProgram.h"
 #include "editor/interchange/TileBitmaps.h"
+#include "editor/render/DibCanvas.h"
+#include "editor/render/TemplateRender.h"
 #include "editor/template/TileLayout.h"
-#include "editor/views/DibCanvas.h"
-#include "editor/views/TemplateRender.h"
 #include "tests/document/DocumentFixture.h"
 
 namespace zelt::test {

@@ -1,8 +1,8 @@
 // Opening a recent file when the close question saves the document under a new name first.
 #include "editor/app/RecentFiles.h"
 
-#include "editor/app/Settings.h"
 #include "editor/document/DocumentCreate.h"
+#include "editor/settings/Settings.h"
 #include "tests/document/DocumentFixture.h"
 
 namespace zelt::test {

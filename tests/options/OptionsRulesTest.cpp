@@ -1,8 +1,8 @@
 // The options dialog's rules and the file type's registry entries.
 #include <gtest/gtest.h>
 
-#include "editor/app/FileTypes.h"
 #include "editor/app/OptionsRules.h"
+#include "editor/winui/FileTypes.h"
 
 using namespace zelt;
 

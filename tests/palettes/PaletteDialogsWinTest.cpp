@@ -13,8 +13,8 @@
 
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentFiles.h"
+#include "editor/editing/PaletteDialogs_win.h"
 #include "editor/strings/StringTable.h"
-#include "editor/template/PaletteDialogs_win.h"
 #include "editor/template/PaletteGrid.h"
 #include "resources/PaletteIds.h"
 #include "tests/support/Program_win.h"

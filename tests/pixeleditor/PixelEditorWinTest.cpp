@@ -10,14 +10,14 @@
 #include <string>
 #include <thread>
 
-#include "editor/app/ShellWindows_win.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentFiles.h"
 #include "editor/editing/PixelEditorRules.h"
 #include "editor/editing/PixelEditor_win.h"
+#include "editor/render/DibCanvas.h"
 #include "editor/strings/StringTable.h"
 #include "editor/template/TileLayout.h"
-#include "editor/views/DibCanvas.h"
+#include "editor/winui/ShellWindows_win.h"
 #include "resources/PixelEditorIds.h"
 #include "tests/support/Program_win.h"
 

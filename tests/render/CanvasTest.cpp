@@ -1,8 +1,8 @@
 // The drawing operations of both canvases, and what is particular to each.
 #include <gtest/gtest.h>
 
-#include "editor/views/DibCanvas.h"
-#include "editor/views/IndexedCanvas.h"
+#include "editor/render/DibCanvas.h"
+#include "editor/render/IndexedCanvas.h"
 
 namespace zelt::test {
 namespace {

@@ -2,13 +2,13 @@
 // decoder where the two must agree.
 #include <gtest/gtest.h>
 
-#include "editor/app/Settings.h"
-#include "editor/editing/ViewFlags.h"
 #include "editor/document/DocumentClass.h"
+#include "editor/document/ViewFlags.h"
+#include "editor/render/DibCanvas.h"
+#include "editor/render/TemplateRender.h"
+#include "editor/settings/Settings.h"
 #include "editor/template/TemplateFile.h"
 #include "editor/template/TemplatePreview.h"
-#include "editor/views/DibCanvas.h"
-#include "editor/views/TemplateRender.h"
 #include "tests/support/TestSupport.h"
 
 namespace zelt::test {

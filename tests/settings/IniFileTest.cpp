@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editor/app/IniFile.h"
+#include "editor/settings/IniFile.h"
 #include "tests/support/TestSupport.h"
 
 namespace zelt {

@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "editor/app/IniFile.h"
-#include "editor/app/Settings.h"
+#include "editor/settings/IniFile.h"
+#include "editor/settings/Settings.h"
 #include "tests/support/TestSupport.h"
 
 namespace zelt {

@@ -8,8 +8,8 @@
 #include <atomic>
 #include <thread>
 
-#include "editor/app/ProgramFolder.h"
 #include "common/WinHandles.h"
+#include "editor/settings/ProgramFolder.h"
 #include "editor/strings/StringTable.h"
 #include "editor/strings/Translate_win.h"
 #include "editor/viewer/ViewerWindow_win.h"

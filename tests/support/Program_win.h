@@ -7,8 +7,8 @@
 #include <string>
 #include <thread>
 
+#include "editor/render/DibCanvas.h"
 #include "editor/template/ColourImage.h"
-#include "editor/views/DibCanvas.h"
 #include "tools/snapshot/Capture_win.h"
 
 namespace zelt::test {

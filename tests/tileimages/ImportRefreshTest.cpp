@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "editor/interchange/ImportImage.h"
-#include "editor/views/TemplateRender.h"
+#include "editor/render/TemplateRender.h"
 #include "tests/document/DocumentFixture.h"
 
 namespace zelt::test {

@@ -11,9 +11,6 @@
 #include <string>
 #include <thread>
 
-#include "editor/app/Settings.h"
-#include "editor/app/SettingsValues.h"
-#include "editor/app/ShellWindows_win.h"
 #include "editor/interchange/CanvasPicture.h"
 #include "editor/interchange/CropDialogs_win.h"
 #include "editor/interchange/ExportTilesDialog_win.h"
@@ -22,8 +19,11 @@
 #include "editor/interchange/ImageLibrary_win.h"
 #include "editor/interchange/TileBitmaps.h"
 #include "editor/interchange/TileImageCommands_win.h"
+#include "editor/settings/Settings.h"
+#include "editor/settings/SettingsValues.h"
 #include "editor/strings/StringTable.h"
 #include "editor/template/TileLayout.h"
+#include "editor/winui/ShellWindows_win.h"
 #include "resources/CommandIds.h"
 #include "resources/InterchangeIds.h"
 #include "tests/document/DocumentFixture.h"

@@ -1,8 +1,8 @@
 // Where the hot buttons go, which of them show, and what their commands do to the selected tile.
 #include <gtest/gtest.h>
 
-#include "editor/app/Settings.h"
 #include "editor/document/DocumentClass.h"
+#include "editor/settings/Settings.h"
 #include "editor/views/HotButtonLayout.h"
 
 namespace zelt {

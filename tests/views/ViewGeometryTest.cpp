@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "editor/views/DibCanvas.h"
+#include "editor/render/DibCanvas.h"
 #include "editor/views/ViewGeometry.h"
 
 namespace zelt {

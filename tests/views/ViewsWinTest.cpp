@@ -5,20 +5,20 @@
 #include <string>
 #include <vector>
 
-#include "editor/app/Settings.h"
-#include "editor/app/ShellWindows_win.h"
-#include "editor/editing/ViewFlags.h"
-#include "editor/strings/StringTable.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentFiles.h"
 #include "editor/document/DocumentUi.h"
-#include "editor/views/DibCanvas.h"
+#include "editor/document/ViewFlags.h"
+#include "editor/render/DibCanvas.h"
+#include "editor/render/TemplateRender.h"
+#include "editor/settings/Settings.h"
+#include "editor/strings/StringTable.h"
 #include "editor/views/HotButtonLayout.h"
 #include "editor/views/HotButtons_win.h"
 #include "editor/views/MainView_win.h"
-#include "editor/views/TemplateRender.h"
 #include "editor/views/TileStrip_win.h"
 #include "editor/views/ViewGeometry.h"
+#include "editor/winui/ShellWindows_win.h"
 #include "resources/CommandIds.h"
 #include "tests/support/Program_win.h"
 

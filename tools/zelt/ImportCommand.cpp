@@ -1,9 +1,9 @@
 // zelt import and import-all: pictures back into a template's tiles, written as a new template file.
-#include "editor/interchange/CropArithmetic.h"
-#include "editor/interchange/ImportImage.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentFiles.h"
-#include "editor/views/TemplateRender.h"
+#include "editor/interchange/CropArithmetic.h"
+#include "editor/interchange/ImportImage.h"
+#include "editor/render/TemplateRender.h"
 #include "tools/zelt/TemplateInput.h"
 
 namespace zelt::cli {

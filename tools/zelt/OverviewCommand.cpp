@@ -1,8 +1,8 @@
 // zelt overview: the overview report of a template, byte for byte as the editor saves it.
 #include <filesystem>
 
-#include "editor/app/ProgramFolder.h"
 #include "editor/interchange/OverviewReport.h"
+#include "editor/settings/ProgramFolder.h"
 #include "editor/strings/StringTable.h"
 #include "editor/template/FileBytes.h"
 #include "editor/template/TemplateFile.h"

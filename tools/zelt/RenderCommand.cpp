@@ -2,13 +2,13 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "editor/app/ProgramFolder.h"
 #include "editor/interchange/PictureFile.h"
+#include "editor/render/TemplateRender.h"
+#include "editor/settings/ProgramFolder.h"
 #include "editor/template/FileBytes.h"
 #include "editor/template/GameTables.h"
 #include "editor/template/TemplateFile.h"
 #include "editor/template/TemplatePreview.h"
-#include "editor/views/TemplateRender.h"
 #include "tools/zelt/TemplateInput.h"
 
 namespace zelt::cli {

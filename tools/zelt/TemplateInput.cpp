@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "editor/app/ProgramFolder.h"
-#include "editor/interchange/PictureFile.h"
 #include "editor/document/DocumentClass.h"
+#include "editor/interchange/PictureFile.h"
+#include "editor/settings/ProgramFolder.h"
 #include "editor/template/FileBytes.h"
 #include "editor/template/TemplateFile.h"
 

@@ -1,0 +1,63 @@
+// Composing tiles into pixels: template bounds, one tile's diamond or extra image, and the whole
+// template in its isometric places with the optional frame and selection marker.
+#pragma once
+#include <cstddef>
+#include <vector>
+
+#include "editor/render/Canvas.h"
+#include "editor/template/ColourImage.h"
+#include "editor/template/Palette.h"
+#include "editor/template/TemplatePreview.h"
+#include "editor/template/TileRecord.h"
+
+namespace zelt {
+
+// What a composition draws from: the tiles in drawing order and their cell size.
+struct TileSet {
+    const std::vector<TileRecord>& tiles;
+    int cellW;
+    int cellH;
+    const PaletteTable& palette;
+};
+
+struct RenderStyle {
+    bool showNormalImages = true;
+    bool showExtraImages = true;
+    bool drawBlackFrameAround = false;
+    bool useInvertTileSelect = false;
+};
+
+// Cell boxes and extra boxes of all tiles, always including the origin.
+TemplateBounds ComputeTileBounds(const std::vector<TileRecord>& tiles, int cellW, int cellH);
+// The document's template bounds; false without an open document.
+bool ComputeTemplateBounds(TemplateBounds& bounds);
+
+// The tile's diamond with its cell box's top-left at (x, y); index 0 is never drawn.
+void DrawTileDiamond(const TileRecord& tile, int cellW, int cellH, const PaletteTable& palette, Canvas& canvas,
+                     int64_t x, int64_t y);
+// The tile's extra image with its top-left at (x, y), when it has one.
+void DrawTileExtra(const TileRecord& tile, const PaletteTable& palette, Canvas& canvas, int64_t x, int64_t y);
+
+// A document tile (-1: the selected one) at (0, 0) of the canvas. False without the tile, an open
+// document or its palette.
+bool RenderTileDiamond(int tileIndex, Canvas& canvas);
+bool RenderTileExtra(int tileIndex, Canvas& canvas);
+
+// The marker of a cell box whose top-left corner is at (x, y): its diamond inverted, or four white
+// lines around it.
+void DrawSelectionMarker(Canvas& canvas, int x, int y, int cellW, int cellH, bool invert);
+
+// All tiles with template point (minX, minY) at canvas point (ox, oy); selected < 0 or outside the
+// list draws no marker. The canvas is neither sized nor cleared.
+void ComposeTemplate(const TileSet& set, int selected, const RenderStyle& style, Canvas& canvas, int ox, int oy,
+                     bool decorate);
+// The document composed with the view flags and settings; false without an open document or palette.
+bool RenderTemplate(Canvas& canvas, int ox, int oy, bool decorate);
+
+// What the editor's views show of a template, without frame and marker: every tile on white, both
+// image layers on. False (and an empty picture) when the bounds are empty or wider or higher than
+// maxSide pixels.
+bool RenderEditorComposition(const std::vector<TileRecord>& tiles, int cellW, int cellH, const PaletteTable& palette,
+                             ColourImage& picture, int maxSide = 16384);
+
+}  // namespace zelt

@@ -1,0 +1,55 @@
+#include "editor/winui/FileTypes_win.h"
+
+#include <shlobj.h>
+
+#include "common/WinHandles.h"
+#include "editor/settings/ProgramFolder.h"
+#include "editor/strings/StringTable.h"
+#include "editor/winui/Message_win.h"
+
+namespace zelt {
+
+namespace {
+
+bool WriteDefaultValue(HKEY root, const RegistryEntry& entry) {
+    HKEY raw = nullptr;
+    if (RegCreateKeyExA(root, entry.key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                        &raw, nullptr) != ERROR_SUCCESS)
+        return false;
+    UniqueKey key(raw);
+    return RegSetValueExA(raw, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(entry.value.c_str()),
+                          static_cast<DWORD>(entry.value.size() + 1)) == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+std::optional<std::string> WriteRegistryEntries(HKEY root, const std::vector<RegistryEntry>& entries) {
+    for (const RegistryEntry& entry : entries) {
+        if (!WriteDefaultValue(root, entry)) return entry.key;
+    }
+    return std::nullopt;
+}
+
+bool RegisterFileVerb(FileVerb verb) {
+    const std::string classes = std::string("HKEY_CURRENT_USER\\") + kUserClassesKey;
+    std::optional<std::string> failed = classes;
+    HKEY raw = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kUserClassesKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &raw, nullptr) == ERROR_SUCCESS) {
+        UniqueKey owned(raw);
+        failed = WriteRegistryEntries(raw, FileTypeEntries(ProgramPath(), verb));
+        if (failed) failed = classes + "\\" + *failed;
+    }
+    // Explorer keeps the old association until told, even after a partial change.
+    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+    if (!failed) return true;
+    const std::string text = std::string(Lookup("ERROR:REGISTERKEY")) + "\n" + *failed;
+    ShowMessage(MB_ICONERROR, text.c_str());
+    return false;
+}
+
+bool RegisterEditVerb() {
+    return RegisterFileVerb(FileVerb::kEdit);
+}
+
+}  // namespace zelt
