@@ -6,6 +6,11 @@ NATIVE := build/native
 FUZZ   := build/native/fuzz
 WIN64  := build/win64
 FUZZ_SECONDS ?= 20
+# ccache, where the machine has it, makes a rebuild of unchanged sources (a second clone, a clean
+# build) take seconds; without it the build is the same.
+LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+export CCACHE_BASEDIR := $(ROOT)
+export CCACHE_NOHASHDIR := 1
 
 .PHONY: all bootstrap native win64 fuzz-build test test-native test-win64 fuzz-smoke fuzz bench run clean
 
@@ -15,14 +20,14 @@ bootstrap:
 	@scripts/bootstrap
 
 $(NATIVE)/CMakeCache.txt: | bootstrap
-	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELT_SANITIZE=ON >/dev/null
+	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELT_SANITIZE=ON $(LAUNCHER) >/dev/null
 
 $(WIN64)/CMakeCache.txt: | bootstrap
 	cmake -S . -B $(WIN64) -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-w64-x86_64.cmake >/dev/null
+	  -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-w64-x86_64.cmake $(LAUNCHER) >/dev/null
 
 $(FUZZ)/CMakeCache.txt: | bootstrap
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELT_FUZZ=ON >/dev/null
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELT_FUZZ=ON $(LAUNCHER) >/dev/null
 
 native: $(NATIVE)/CMakeCache.txt
 	cmake --build $(NATIVE) -j $(JOBS)
@@ -34,6 +39,7 @@ fuzz-build: $(FUZZ)/CMakeCache.txt
 	cmake --build $(FUZZ) -j $(JOBS)
 
 test: bootstrap
+	@echo "== layers =="; scripts/check-layers
 	@$(MAKE) --no-print-directory native win64 fuzz-build
 	@status=0; \
 	echo "== native tests =="; \
@@ -48,7 +54,7 @@ fuzz: fuzz-build
 	scripts/run-fuzzers $(FUZZ) 300
 
 bench: bootstrap
-	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DZELT_BENCH=ON -DZELT_TESTS=OFF >/dev/null
+	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DZELT_BENCH=ON -DZELT_TESTS=OFF $(LAUNCHER) >/dev/null
 	cmake --build build/bench -j $(JOBS)
 	@scripts/run-benchmarks build/bench
 
