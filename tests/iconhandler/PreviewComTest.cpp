@@ -145,7 +145,7 @@ class PreviewCom : public ::testing::Test {
         BITMAPINFOHEADER info = {};
         info.biSize = sizeof(info);
         info.biWidth = w;
-        info.biHeight = -h;
+        info.biHeight = h;  // the canvas keeps its rows bottom-up
         info.biPlanes = 1;
         info.biBitCount = 32;
         const DWORD pixelBytes = static_cast<DWORD>(w) * h * 4;
