@@ -66,3 +66,10 @@ run: bootstrap
 
 clean:
 	rm -rf build
+
+# Installs zelt, its palettes, the file managers' thumbnailer and the template file type under PREFIX.
+PREFIX ?= /usr/local
+.PHONY: install
+install: $(NATIVE)/CMakeCache.txt
+	cmake --build $(NATIVE) -j $(JOBS) --target zelt dist_data
+	scripts/install-linux $(NATIVE) $(DESTDIR)$(PREFIX)

@@ -4,10 +4,27 @@
 
 #include "iconhandler/IconHandler.h"
 #include "iconhandler/Module.h"
+#include "iconhandler/PreviewHandler.h"
+#include "iconhandler/ThumbnailProvider.h"
 
 namespace zelt::icon {
 
-ClassFactory::ClassFactory() {
+namespace {
+
+// A new object, kept only when it has the interface asked for.
+template <class T>
+HRESULT Hand(REFIID iid, void** out) {
+    auto* object = new (std::nothrow) T();
+    if (object == nullptr) return E_OUTOFMEMORY;
+    object->AddRef();
+    const HRESULT result = object->QueryInterface(iid, out);
+    object->Release();
+    return result;
+}
+
+}  // namespace
+
+ClassFactory::ClassFactory(HandlerClass made) : made_(made) {
     AddObject();
 }
 ClassFactory::~ClassFactory() {
@@ -39,12 +56,12 @@ STDMETHODIMP ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** ou
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
     if (outer != nullptr) return CLASS_E_NOAGGREGATION;
-    auto* handler = new (std::nothrow) IconHandler();
-    if (handler == nullptr) return E_OUTOFMEMORY;
-    handler->AddRef();
-    const HRESULT result = handler->QueryInterface(iid, out);
-    handler->Release();
-    return result;
+    switch (made_) {
+        case HandlerClass::kIcon: return Hand<IconHandler>(iid, out);
+        case HandlerClass::kThumbnail: return Hand<ThumbnailProvider>(iid, out);
+        case HandlerClass::kPreview: return Hand<PreviewHandler>(iid, out);
+    }
+    return E_UNEXPECTED;
 }
 
 STDMETHODIMP ClassFactory::LockServer(BOOL) {

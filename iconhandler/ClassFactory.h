@@ -1,13 +1,15 @@
-// The class factory of the icon handler.
+// The class factory of the library's three classes; each factory makes objects of one.
 #pragma once
 #include <unknwn.h>
 #include <windows.h>
+
+#include "iconhandler/Module.h"
 
 namespace zelt::icon {
 
 class ClassFactory final : public IClassFactory {
   public:
-    ClassFactory();
+    explicit ClassFactory(HandlerClass made);
     ~ClassFactory();
 
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
@@ -18,6 +20,7 @@ class ClassFactory final : public IClassFactory {
 
   private:
     ULONG refs_ = 0;
+    HandlerClass made_;
 };
 
 }  // namespace zelt::icon

@@ -18,16 +18,6 @@ void Include(IconBounds& b, int64_t left, int64_t top, int64_t width, int64_t he
     b.maxY = std::max(b.maxY, top + height);
 }
 
-int64_t PixelsToDraw(const IconTemplate& tmpl) {
-    const int64_t diamond = static_cast<int64_t>(tmpl.cellW) * tmpl.cellH / 2;
-    int64_t total = 0;
-    for (const IconCell& cell : tmpl.cells) {
-        total += diamond;
-        if (cell.hasExtra) total += static_cast<int64_t>(cell.extraWidth) * cell.extraHeight;
-    }
-    return total;
-}
-
 // The cells are drawn as palette indices into a square of bytes, and one last pass turns the
 // indices into colours. Index 0 is the background's colour as well, so a zeroed square is the
 // filled canvas, a diamond row is a byte copy, and an extra image's transparency is a byte blend
@@ -153,6 +143,16 @@ void ColourRow(uint32_t* out, const uint8_t* indices, int64_t n, const IconPalet
 }
 
 }  // namespace
+
+int64_t PixelsToDraw(const IconTemplate& tmpl) {
+    const int64_t diamond = static_cast<int64_t>(tmpl.cellW) * tmpl.cellH / 2;
+    int64_t total = 0;
+    for (const IconCell& cell : tmpl.cells) {
+        total += diamond;
+        if (cell.hasExtra) total += static_cast<int64_t>(cell.extraWidth) * cell.extraHeight;
+    }
+    return total;
+}
 
 IconBounds BoundsOfIcon(const IconTemplate& tmpl) {
     IconBounds b;

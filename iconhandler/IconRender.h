@@ -58,6 +58,10 @@ struct IconBounds {
 };
 IconBounds BoundsOfIcon(const IconTemplate& tmpl);
 
+// Source pixels of every diamond and extra image; cells may share blocks, so this can far exceed
+// the file's size.
+int64_t PixelsToDraw(const IconTemplate& tmpl);
+
 // Fails for empty bounds or a template that would draw more than kMaxDrawnPixels.
 bool DrawTemplateIcon(const IconTemplate& tmpl, const IconPalette& palette, IconPicture& out);
 

@@ -77,7 +77,9 @@ bool ReadIconTemplate(std::span<const uint8_t> bytes, IconTemplate& out) {
     out.cellW = out.family == IconFamily::kRa2Yr ? 60 : 48;
     out.cellH = out.cellW / 2;
 
-    const int64_t count = static_cast<int64_t>(I32At(bytes.data())) * I32At(bytes.data() + 4);
+    out.gridWidth = I32At(bytes.data());
+    out.gridHeight = I32At(bytes.data() + 4);
+    const int64_t count = static_cast<int64_t>(out.gridWidth) * out.gridHeight;
     if (count > kMaxCells) return false;
     if (count <= 0) return true;
     if (!Inside(kHeaderSize, 4 * count, bytes.size())) return false;

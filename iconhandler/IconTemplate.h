@@ -26,7 +26,8 @@ struct IconTemplate {
     IconFamily family = IconFamily::kNone;
     int cellW = 0;
     int cellH = 0;
-    std::vector<IconCell> cells;  // index order, empty slots skipped
+    int32_t gridWidth = 0, gridHeight = 0;  // as the header gives them
+    std::vector<IconCell> cells;            // index order, empty slots skipped
 };
 
 // The family of a file of more than 16 bytes from its header's cell size; kNone otherwise.

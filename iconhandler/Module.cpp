@@ -5,6 +5,7 @@
 #include <new>
 
 #include "iconhandler/ClassFactory.h"
+#include "iconhandler/PreviewPane_win.h"
 
 namespace zelt::icon {
 
@@ -63,6 +64,8 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
         } catch (...) {
             return FALSE;
         }
+    } else if (reason == DLL_PROCESS_DETACH) {
+        UnregisterPaneClass(instance);
     }
     return TRUE;
 }
@@ -74,8 +77,17 @@ STDAPI DllCanUnloadNow() {
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
-    if (!IsEqualCLSID(clsid, kIconHandlerClsid)) return CLASS_E_CLASSNOTAVAILABLE;
-    auto* factory = new (std::nothrow) ClassFactory();
+    HandlerClass made;
+    if (IsEqualCLSID(clsid, kIconHandlerClsid)) {
+        made = HandlerClass::kIcon;
+    } else if (IsEqualCLSID(clsid, kThumbnailClsid)) {
+        made = HandlerClass::kThumbnail;
+    } else if (IsEqualCLSID(clsid, kPreviewClsid)) {
+        made = HandlerClass::kPreview;
+    } else {
+        return CLASS_E_CLASSNOTAVAILABLE;
+    }
+    auto* factory = new (std::nothrow) ClassFactory(made);
     if (factory == nullptr) return E_OUTOFMEMORY;
     // A factory nobody asked for the right interface of goes away at once.
     factory->AddRef();

@@ -5,6 +5,7 @@
 
 #include "iconhandler/IconRender.h"
 #include "iconhandler/Module.h"
+#include "iconhandler/PaletteFile_win.h"
 #include "common/WinHandles.h"
 
 namespace zelt::icon {
@@ -23,28 +24,6 @@ bool ReadWholeFile(const wchar_t* path, int64_t maxBytes, std::vector<uint8_t>& 
     return bytes.empty() ||
            (ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
             read == bytes.size());
-}
-
-// The library's folder by its UTF-16 name, ending in '\': an install folder whose name the ANSI
-// code page cannot spell is still found.
-std::wstring ModuleFolderWide() {
-    const std::wstring name = ModuleFileNameWide();
-    const size_t slash = name.rfind(L'\\');
-    return slash == std::wstring::npos ? std::wstring() : name.substr(0, slash + 1);
-}
-
-// Only the first 768 bytes of a palette file count; a longer file is read no further. The
-// relative name is plain ASCII.
-bool ReadPaletteFile(const std::string& relative, std::vector<uint8_t>& bytes) {
-    const std::wstring folder = ModuleFolderWide();
-    if (folder.empty()) return false;
-    const std::wstring path = folder + L"Palettes\\" + std::wstring(relative.begin(), relative.end());
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    bytes.resize(kPaletteBytes);
-    DWORD read = 0;
-    return ReadFile(file.Get(), bytes.data(), kPaletteBytes, &read, nullptr) && read == kPaletteBytes;
 }
 
 // A bottom-up 32-bit bitmap of the picture.
@@ -91,16 +70,6 @@ HICON LoadFallback(UINT size, int metric) {
     const int side = size != 0 ? static_cast<int>(size) : GetSystemMetrics(metric);
     return static_cast<HICON>(
         LoadImageA(ModuleInstance(), MAKEINTRESOURCEA(kFallbackIconId), IMAGE_ICON, side, side, 0));
-}
-
-// The name's extension chooses the palette; only its ASCII letters matter, so UTF-8 serves.
-std::string NarrowName(const wchar_t* name) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, name, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) return {};
-    std::string out(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, name, -1, out.data(), size, nullptr, nullptr);
-    out.resize(static_cast<size_t>(size) - 1);
-    return out;
 }
 
 bool RenderFromFile(const wchar_t* fileName, HICON* large, HICON* small) {

@@ -13,17 +13,6 @@
 namespace zelt::icon::test {
 namespace {
 
-// Releases a COM pointer at the end of a scope.
-template <typename T>
-struct Ref {
-    T* p = nullptr;
-    ~Ref() {
-        if (p != nullptr) p->Release();
-    }
-    void** Out() { return reinterpret_cast<void**>(&p); }
-    T* operator->() const { return p; }
-};
-
 struct IconPixels {
     int width = 0, height = 0;
     PicturePixels pixels;  // top row first, 0x00RRGGBB

@@ -79,6 +79,49 @@ TEST_F(RedirectedRegistry, FreshRegistrationWritesEveryKey) {
     EXPECT_EQ(ValueOf(classes, ".SNO"), "ZeltFileType");
 }
 
+TEST_F(RedirectedRegistry, ThumbnailAndPreviewClassesAreRegisteredAndRemovedExactly) {
+    const std::string thumbnailKey = "ZeltFileType\\ShellEx\\{e357fccd-a995-4576-b01f-234630154e96}";
+    const std::string previewKey = "ZeltFileType\\ShellEx\\{8895b1c6-b41f-4c1c-a562-0d564250836f}";
+    const char* previewHandlers = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\PreviewHandlers";
+    SetValue(machine, std::string(previewHandlers), "");  // the system's list exists already
+    ASSERT_EQ(RegSetKeyValueA(machine, previewHandlers, "{00000000-1111-2222-3333-444444444444}", REG_SZ, "Other", 6),
+              ERROR_SUCCESS);
+    // A shared ProgID whose thumbnail provider is another program's keeps it.
+    SetValue(classes, ".SNO", "OtherProgram.Snow");
+    SetValue(classes, "OtherProgram.Snow\\ShellEx\\{e357fccd-a995-4576-b01f-234630154e96}",
+             "{00000000-1111-2222-3333-444444444444}");
+
+    ASSERT_EQ(Library().registerServer(), S_OK);
+    EXPECT_EQ(ValueOf(classes, thumbnailKey), kThumbnailClsidText);
+    EXPECT_EQ(ValueOf(classes, previewKey), kPreviewClsidText);
+    for (const char* clsid : {kThumbnailClsidText, kPreviewClsidText}) {
+        const std::string key = std::string("CLSID\\") + clsid;
+        EXPECT_STRCASEEQ(ValueOf(classes, key + "\\InProcServer32").c_str(), Library().file.c_str());
+        EXPECT_EQ(ValueOf(classes, key + "\\InProcServer32", "ThreadingModel"), "Apartment");
+        EXPECT_NE(ValueOf(machine, kApproved, clsid), "<none>");
+    }
+    EXPECT_EQ(ValueOf(classes, std::string("CLSID\\") + kPreviewClsidText, "AppID"),
+              "{6d2b5079-2f0b-48dd-ab7f-97cec514d30b}");
+    EXPECT_NE(ValueOf(machine, previewHandlers, kPreviewClsidText), "<none>");
+    EXPECT_EQ(ValueOf(classes, "OtherProgram.Snow\\ShellEx\\{e357fccd-a995-4576-b01f-234630154e96}"),
+              "{00000000-1111-2222-3333-444444444444}");
+    EXPECT_EQ(ValueOf(classes, "OtherProgram.Snow\\ShellEx\\{8895b1c6-b41f-4c1c-a562-0d564250836f}"),
+              kPreviewClsidText);
+
+    ASSERT_EQ(Library().unregisterServer(), S_OK);
+    for (const char* clsid : {kThumbnailClsidText, kPreviewClsidText}) {
+        EXPECT_FALSE(KeyExists(classes, std::string("CLSID\\") + clsid));
+        EXPECT_EQ(ValueOf(machine, kApproved, clsid), "<none>");
+    }
+    EXPECT_FALSE(KeyExists(classes, thumbnailKey));
+    EXPECT_FALSE(KeyExists(classes, previewKey));
+    EXPECT_FALSE(KeyExists(classes, "OtherProgram.Snow\\ShellEx\\{8895b1c6-b41f-4c1c-a562-0d564250836f}"));
+    EXPECT_EQ(ValueOf(classes, "OtherProgram.Snow\\ShellEx\\{e357fccd-a995-4576-b01f-234630154e96}"),
+              "{00000000-1111-2222-3333-444444444444}");
+    EXPECT_EQ(ValueOf(machine, previewHandlers, kPreviewClsidText), "<none>");
+    EXPECT_EQ(ValueOf(machine, previewHandlers, "{00000000-1111-2222-3333-444444444444}"), "Other");
+}
+
 TEST_F(RedirectedRegistry, ExistingProgIdsAreReusedAndUnregistrationKeepsExtensions) {
     SetValue(classes, ".SNO", "OtherProgram.Snow");
     SetValue(classes, ".URB", "Urban.File");

@@ -6,6 +6,7 @@
 
 #include "editor/template/TileRecord.h"
 #include "iconhandler/IconRender.h"
+#include "iconhandler/IconThumbnail.h"
 
 namespace zelt::icon::test {
 
@@ -25,5 +26,13 @@ IconPalette TestPalette();
 
 // A palette reader that serves TestPaletteBytes() and remembers the file it was asked for.
 PaletteReader RecordingReader(std::string& asked);
+
+// The picture the template viewer composes from the file (the editor's decoder, drawn on a canvas
+// no palette colour can match), as ARGB: drawn pixels opaque, the rest 0. Empty for a refused file.
+ArgbPicture ViewerComposition(const std::vector<uint8_t>& file, const IconPalette& palette);
+
+// The box-filtered reduction written out plainly, one target pixel at a time, as the thumbnail's
+// pixels are promised: alpha the block's average, colour the average of its drawn pixels.
+ArgbPicture BoxReduction(const ArgbPicture& source, int width, int height);
 
 }  // namespace zelt::icon::test

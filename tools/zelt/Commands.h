@@ -18,6 +18,7 @@ int ImportCommand(const Args& args);
 int ImportAllCommand(const Args& args);
 int ConvertCommand(const Args& args);
 int OverviewCommand(const Args& args);
+int ThumbnailCommand(const Args& args);
 
 // Prints the usage text to stderr and returns 2.
 int UsageError(const std::string& problem);

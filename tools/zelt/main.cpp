@@ -16,6 +16,7 @@ static const char kUsage[] =
     "  zelt import-all IN PICTURE OUT [--palette FILE]\n"
     "  zelt convert IN PICTURE... --into DIR [--ext EXT] [--auto-colour] [--palette FILE]\n"
     "  zelt overview IN OUT.txt [--csf FILE]\n"
+    "  zelt thumbnail IN OUT.png --size N [--palette FILE]\n"
     "  zelt csf compile SRC OUT.csf\n"
     "  zelt csf dump FILE.csf\n";
 
@@ -87,6 +88,7 @@ int main(int argc, char** argv) {
     if (command == "import-all") return ImportAllCommand(args);
     if (command == "convert") return ConvertCommand(args);
     if (command == "overview") return OverviewCommand(args);
+    if (command == "thumbnail") return ThumbnailCommand(args);
     if (command == "help" || command == "--help" || command == "-h") {
         UsageError("");
         return 0;
