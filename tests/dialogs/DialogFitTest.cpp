@@ -65,7 +65,7 @@ std::vector<std::string> CutOffIn(const std::string& name, const std::function<v
     test::DialogDriver driver([&](HWND dialog) {
         Sleep(300);  // let it paint before it is captured
         if (const char* folder = std::getenv("ZELT_DIALOG_CAPTURES"))
-            test::CaptureWindowPng(dialog, std::string(folder) + "\\" + name + ".png");
+            test::CaptureClientPng(dialog, std::string(folder) + "\\" + name + ".png");
         cut = test::TextsCutOff(dialog, name);
         if (look) look(dialog, cut);
         close(dialog);
@@ -193,7 +193,7 @@ TEST_F(DialogFit, OptionsAndCustomisation) {
                 cut.insert(cut.end(), more.begin(), more.end());
             }
             if (const char* folder = std::getenv("ZELT_DIALOG_CAPTURES"))
-                test::CaptureWindowPng(sheet, std::string(folder) + "\\customise-page-2.png");
+                test::CaptureClientPng(sheet, std::string(folder) + "\\customise-page-2.png");
         },
         [](HWND sheet) { PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0); }));
     EXPECT_WHOLE(CutOffIn("icon-picker", [&] { PickIcon(main_, 0); }));

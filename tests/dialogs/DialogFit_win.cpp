@@ -8,6 +8,7 @@
 #include "common/WinHandles.h"
 #include "editor/template/FileBytes.h"
 #include "tools/artgen/Png.h"
+#include "tools/snapshot/Capture_win.h"
 
 namespace zelt::test {
 
@@ -216,30 +217,11 @@ std::vector<std::string> TextsCutOff(HWND window, const std::string& where) {
     return walk.cut;
 }
 
-bool CaptureWindowPng(HWND window, const std::string& path) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    if (w <= 0 || h <= 0) return false;
-    WindowDc screen(nullptr);
-    UniqueMemoryDc memory(CreateCompatibleDC(screen.Get()));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits) return false;
-    {
-        SelectScope select(memory.Get(), bitmap.Get());
-        BitBlt(memory.Get(), 0, 0, w, h, screen.Get(), r.left, r.top, SRCCOPY);
-        GdiFlush();
-    }
-    artgen::Image image(w, h);
-    const auto* pixels = static_cast<const uint32_t*>(bits);
-    for (size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = 0xFF000000u | pixels[i];
+bool CaptureClientPng(HWND window, const std::string& path) {
+    const ColourImage shot = CaptureClient(window);
+    if (shot.width <= 0 || shot.height <= 0) return false;
+    artgen::Image image(shot.width, shot.height);
+    for (size_t i = 0; i < shot.pixels.size(); ++i) image.pixels[i] = 0xFF000000u | shot.pixels[i];
     std::string error;
     return WriteFileAtomic(path, artgen::EncodePng(image), error);
 }

@@ -13,7 +13,7 @@ namespace zelt::test {
 // narrower than its caption: "<where>: <kind> <id> "<text>" needs W x H pixels, has W x H".
 std::vector<std::string> TextsCutOff(HWND window, const std::string& where);
 
-// The whole window (frame and caption included) as the screen shows it, written as a PNG file.
-bool CaptureWindowPng(HWND window, const std::string& path);
+// The window's client area as the screen shows it, written as a PNG file.
+bool CaptureClientPng(HWND window, const std::string& path);
 
 }  // namespace zelt::test
