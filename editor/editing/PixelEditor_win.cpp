@@ -24,6 +24,8 @@ PixelEditorState g_editor;
 constexpr int kToolbarX = 10;
 constexpr int kToolbarY = 300;
 constexpr int kToolbarMaxHeight = 50;
+// Room the tool bar leaves right of it in the dialog's client area.
+constexpr int kToolbarRightMargin = 60;
 constexpr int kMinimumSide = 200;
 
 struct ToolButton {
@@ -180,11 +182,19 @@ int ToolbarHeight(HWND dialog) {
     return std::max(0, std::min(kToolbarMaxHeight, static_cast<int>(palette.top) - kToolbarY));
 }
 
+// As wide as the client area less the margin, at creation as on every resize, so that every tool
+// can be reached as soon as the dialog opens.
+int ToolbarWidth(int clientWidth) {
+    return std::max(0, clientWidth - kToolbarRightMargin);
+}
+
 HWND CreateToolbar(HWND dialog) {
+    RECT client{};
+    GetClientRect(dialog, &client);
     HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
                                    WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_LIST | CCS_NODIVIDER |
                                        CCS_NOPARENTALIGN | CCS_NORESIZE,
-                                   kToolbarX, kToolbarY, 100, ToolbarHeight(dialog), dialog,
+                                   kToolbarX, kToolbarY, ToolbarWidth(client.right), ToolbarHeight(dialog), dialog,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PE_TOOLBAR)),
                                    ResourceModule(), nullptr);
     if (!toolbar) return nullptr;
@@ -242,7 +252,7 @@ INT_PTR CALLBACK PixelEditorProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         }
         case WM_SIZE:
             if (HWND toolbar = GetDlgItem(dialog, IDC_PE_TOOLBAR))
-                MoveWindow(toolbar, kToolbarX, kToolbarY, LOWORD(lParam) - 60, ToolbarHeight(dialog), TRUE);
+                MoveWindow(toolbar, kToolbarX, kToolbarY, ToolbarWidth(LOWORD(lParam)), ToolbarHeight(dialog), TRUE);
             return TRUE;
         case WM_GETMINMAXINFO: {
             auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);

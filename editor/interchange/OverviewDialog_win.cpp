@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <span>
 
+#include "common/WinHandles.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/editing/TileCommands.h"
 #include "editor/interchange/OverviewReport.h"
@@ -24,6 +25,13 @@ namespace {
 constexpr int kFirstColumnWidth = 20;
 // Room beside a caption for the header's own margins.
 constexpr int kCaptionMargin = 16;
+// The buttons' size, unless a text needs more width; their distance from the client area's sides.
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+constexpr int kButtonMargin = 10;
+constexpr int kButtonsFromBottom = 30;
+// Room left and right of a button's text, in dialog units.
+constexpr int kButtonTextMargin = 4;
 
 std::string TextOf(const char* key) {
     return Lookup(key);
@@ -90,14 +98,32 @@ void SelectRow(HWND table, int row) {
     SendMessageA(table, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }
 
+// A button's width: its text in the dialog's font with a margin on both sides, at least the usual
+// width. A translated text may well be longer than the English one.
+int ButtonWidth(HWND button) {
+    char text[256] = {};
+    const int length = GetWindowTextA(button, text, sizeof text);
+    WindowDc dc(button);
+    SelectScope font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(button, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32A(dc.Get(), text, length, &extent);
+    RECT margin{0, 0, kButtonTextMargin, 0};
+    MapDialogRect(GetParent(button), &margin);
+    return std::max(kButtonWidth, static_cast<int>(extent.cx + 2 * margin.right));
+}
+
 void Layout(HWND dialog, int width, int height) {
     HWND table = Table(dialog);
     RECT r{};
     GetWindowRect(table, &r);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
     MoveWindow(table, r.left, r.top, width - 20, height - 70, TRUE);
-    MoveWindow(GetDlgItem(dialog, IDC_OVERVIEW_CLOSE), 10, height - 30, 75, 25, TRUE);
-    MoveWindow(GetDlgItem(dialog, IDC_OVERVIEW_SAVE), width - 85, height - 30, 75, 25, TRUE);
+    const int top = height - kButtonsFromBottom;
+    HWND close = GetDlgItem(dialog, IDC_OVERVIEW_CLOSE);
+    MoveWindow(close, kButtonMargin, top, ButtonWidth(close), kButtonHeight, TRUE);
+    HWND save = GetDlgItem(dialog, IDC_OVERVIEW_SAVE);
+    const int saveWidth = ButtonWidth(save);
+    MoveWindow(save, width - kButtonMargin - saveWidth, top, saveWidth, kButtonHeight, TRUE);
 }
 
 void InitDialog(HWND dialog) {

@@ -7,7 +7,7 @@
 namespace zelt {
 
 const std::array<const char*, kOverviewColumns> kOverviewColumnKeys = {
-    "GUI:COLUMN_X",         "GUI:COLUMN_X",          "GUI:COLUMN_HEIGHT",  "GUI:COLUMN_TERRAIN_TYPE",
+    "GUI:COLUMN_X",         "GUI:COLUMN_Y",          "GUI:COLUMN_HEIGHT",  "GUI:COLUMN_TERRAIN_TYPE",
     "GUI:COLUMN_RAMP_TYPE", "GUI:COLUMN_HAVE_EXTRA", "GUI:COLUMN_EXTRA_X", "GUI:COLUMN_EXTRA_Y",
     "GUI:COLUMN_EXTRA_DX",  "GUI:COLUMN_EXTRA_DY"};
 

@@ -58,7 +58,8 @@ TEST(OverviewReport, TheReportListsEveryTile) {
     EXPECT_EQ(cells[5], "yes");
     EXPECT_EQ(cells[9], "40");
     EXPECT_EQ(OverviewCells(plain, Text)[6], "");
-    EXPECT_STREQ(kOverviewColumnKeys[0], kOverviewColumnKeys[1]);
+    EXPECT_STREQ(kOverviewColumnKeys[0], "GUI:COLUMN_X");
+    EXPECT_STREQ(kOverviewColumnKeys[1], "GUI:COLUMN_Y");
 }
 
 }  // namespace

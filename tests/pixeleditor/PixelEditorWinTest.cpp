@@ -132,7 +132,8 @@ TEST_F(PixelEditorDialog, DrawsWithThePickedColourAndOkIsOneUndoStep) {
         EXPECT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 5);
         EXPECT_TRUE(SendMessageA(toolbar, TB_ISBUTTONCHECKED, IDC_PE_PENCIL, 0));
         EXPECT_FALSE(SendMessageA(toolbar, TB_ISBUTTONCHECKED, IDC_PE_RECT, 0));
-        // The tool bar lies between the two areas; every resize makes it as wide as the dialog less 60.
+        // The tool bar lies between the two areas, as wide as the dialog less 60 from the start and
+        // after every resize.
         const auto rectOf = [&](HWND control) {
             RECT r{};
             GetWindowRect(control, &r);
@@ -140,8 +141,11 @@ TEST_F(PixelEditorDialog, DrawsWithThePickedColourAndOkIsOneUndoStep) {
             return r;
         };
         const RECT bar = rectOf(toolbar);
+        RECT opened{};
+        GetClientRect(dialog, &opened);
         EXPECT_EQ(bar.left, 10);
         EXPECT_EQ(bar.top, 300);
+        EXPECT_EQ(bar.right - bar.left, opened.right - 60);  // already at creation
         EXPECT_GE(bar.top, rectOf(GetDlgItem(dialog, IDC_PE_CANVAS)).bottom);
         EXPECT_LE(bar.bottom, rectOf(GetDlgItem(dialog, IDC_PE_PALETTE)).top);
         RECT frame{};
