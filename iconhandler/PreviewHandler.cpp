@@ -81,18 +81,7 @@ STDMETHODIMP_(ULONG) PreviewHandler::Release() {
 }
 
 STDMETHODIMP PreviewHandler::Initialize(IStream* stream, DWORD) {
-    if (stream == nullptr) return E_INVALIDARG;
-    if (initialized_) return HRESULT_FROM_WIN32(ERROR_ALREADY_INITIALIZED);
-    try {
-        // A stream too long or unreadable leaves no bytes: DoPreview then fails.
-        ReadStreamBytes(stream, kMaxTemplateFileBytes, bytes_, name_);
-    } catch (...) {
-        bytes_ = {};
-        name_.clear();
-        return E_OUTOFMEMORY;
-    }
-    initialized_ = true;
-    return S_OK;
+    return InitializeFromStream(stream, kMaxTemplateFileBytes, file_);
 }
 
 STDMETHODIMP PreviewHandler::SetWindow(HWND parent, const RECT* rect) {
@@ -121,7 +110,7 @@ STDMETHODIMP PreviewHandler::SetRect(const RECT* rect) {
 bool PreviewHandler::PrepareContent() {
     auto content = std::make_unique<PaneContent>();
     IconTemplate tmpl;
-    if (!ReadTemplateAndPalette(bytes_, name_, ReadPaletteFile, tmpl, content->palette) ||
+    if (!ReadTemplateAndPalette(file_.bytes, file_.name, ReadPaletteFile, tmpl, content->palette) ||
         !ComposeTemplate(tmpl, content->composed)) {
         return false;
     }
@@ -157,9 +146,7 @@ STDMETHODIMP PreviewHandler::Unload() {
     }
     content_.reset();
     font_.Reset();
-    bytes_ = {};
-    name_.clear();
-    initialized_ = false;
+    file_ = {};
     if (frame_ != nullptr) {
         frame_->Release();
         frame_ = nullptr;

@@ -13,6 +13,7 @@
 
 #include "common/WinHandles.h"
 #include "iconhandler/PreviewPane_win.h"
+#include "iconhandler/StreamBytes_win.h"
 
 namespace zelt::icon {
 
@@ -59,9 +60,7 @@ class PreviewHandler final : public IPreviewHandler,
     void Repaint();
 
     ULONG refs_ = 0;
-    bool initialized_ = false;
-    std::vector<uint8_t> bytes_;
-    std::string name_;
+    StreamTemplate file_;
     HWND parent_ = nullptr;
     RECT rect_ = {};
     HWND pane_ = nullptr;

@@ -34,4 +34,17 @@ bool ReadStreamBytes(IStream* stream, int64_t maxBytes, std::vector<uint8_t>& by
     return false;
 }
 
+HRESULT InitializeFromStream(IStream* stream, int64_t maxBytes, StreamTemplate& file) {
+    if (stream == nullptr) return E_INVALIDARG;
+    if (file.initialized) return HRESULT_FROM_WIN32(ERROR_ALREADY_INITIALIZED);
+    try {
+        ReadStreamBytes(stream, maxBytes, file.bytes, file.name);
+    } catch (...) {
+        file = {};
+        return E_OUTOFMEMORY;
+    }
+    file.initialized = true;
+    return S_OK;
+}
+
 }  // namespace zelt::icon

@@ -13,4 +13,15 @@ namespace zelt::icon {
 // the palette.
 bool ReadStreamBytes(IStream* stream, int64_t maxBytes, std::vector<uint8_t>& bytes, std::string& name);
 
+// The template a handler is initialised with, once: IInitializeWithStream::Initialize of both handlers.
+struct StreamTemplate {
+    bool initialized = false;
+    std::vector<uint8_t> bytes;
+    std::string name;
+};
+
+// Takes the stream's bytes into `file`. A stream too long or unreadable leaves no bytes, so the
+// picture is refused later; a second call fails as the interface asks.
+HRESULT InitializeFromStream(IStream* stream, int64_t maxBytes, StreamTemplate& file);
+
 }  // namespace zelt::icon

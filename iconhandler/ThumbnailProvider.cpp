@@ -41,18 +41,7 @@ STDMETHODIMP_(ULONG) ThumbnailProvider::Release() {
 }
 
 STDMETHODIMP ThumbnailProvider::Initialize(IStream* stream, DWORD) {
-    if (stream == nullptr) return E_INVALIDARG;
-    if (initialized_) return HRESULT_FROM_WIN32(ERROR_ALREADY_INITIALIZED);
-    try {
-        // A stream too long or unreadable leaves no bytes: GetThumbnail then fails.
-        ReadStreamBytes(stream, kMaxTemplateFileBytes, bytes_, name_);
-    } catch (...) {
-        bytes_ = {};
-        name_.clear();
-        return E_OUTOFMEMORY;
-    }
-    initialized_ = true;
-    return S_OK;
+    return InitializeFromStream(stream, kMaxTemplateFileBytes, file_);
 }
 
 STDMETHODIMP ThumbnailProvider::GetThumbnail(UINT cx, HBITMAP* bitmap, WTS_ALPHATYPE* alpha) {
@@ -62,7 +51,7 @@ STDMETHODIMP ThumbnailProvider::GetThumbnail(UINT cx, HBITMAP* bitmap, WTS_ALPHA
     const int maxSide = static_cast<int>(cx < 0x7FFFFFFF ? cx : 0x7FFFFFFF);
     try {
         ArgbPicture picture;
-        if (!RenderTemplateThumbnail(bytes_, name_, ReadPaletteFile, maxSide, picture)) return E_FAIL;
+        if (!RenderTemplateThumbnail(file_.bytes, file_.name, ReadPaletteFile, maxSide, picture)) return E_FAIL;
         *bitmap = MakeArgbBitmap(picture);
     } catch (...) {
         return E_OUTOFMEMORY;

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "iconhandler/StreamBytes_win.h"
+
 namespace zelt::icon {
 
 class ThumbnailProvider final : public IInitializeWithStream, public IThumbnailProvider {
@@ -28,9 +30,7 @@ class ThumbnailProvider final : public IInitializeWithStream, public IThumbnailP
 
   private:
     ULONG refs_ = 0;
-    bool initialized_ = false;
-    std::vector<uint8_t> bytes_;
-    std::string name_;
+    StreamTemplate file_;
 };
 
 }  // namespace zelt::icon
