@@ -24,8 +24,12 @@ public:
         return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
     bool CreateFolder(const std::string& folder) override {
-        const int result = SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
-        return result == ERROR_SUCCESS || result == ERROR_ALREADY_EXISTS || result == ERROR_FILE_EXISTS;
+        std::string path = folder;
+        if (!path.empty() && path.back() == '\\') path.pop_back();
+        SHCreateDirectoryExA(nullptr, path.c_str(), nullptr);
+        // Its answer for "exists already" varies; what counts is a folder there now.
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
     bool Copy(const std::string& from, const std::string& to) override {
         return CopyFileA(from.c_str(), to.c_str(), TRUE) != FALSE;
