@@ -12,7 +12,7 @@ LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_C_COMPILER_LAUNCHER=ccache -
 export CCACHE_BASEDIR := $(ROOT)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: all bootstrap native win64 fuzz-build test test-native test-win64 fuzz-smoke fuzz bench run clean
+.PHONY: all bootstrap native win64 dist fuzz-build test test-native test-win64 fuzz-smoke fuzz bench run clean
 
 all: native win64
 
@@ -34,6 +34,11 @@ native: $(NATIVE)/CMakeCache.txt
 
 win64: $(WIN64)/CMakeCache.txt
 	cmake --build $(WIN64) -j $(JOBS)
+
+# The packages for Windows users: build/dist/Zelt-<version>-x64.msi and .zip.
+dist: bootstrap
+	@$(MAKE) --no-print-directory native win64
+	cmake --build $(WIN64) --target packages
 
 fuzz-build: $(FUZZ)/CMakeCache.txt
 	cmake --build $(FUZZ) -j $(JOBS)

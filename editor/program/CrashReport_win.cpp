@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "editor/program/CrashReport.h"
-#include "editor/settings/ProgramFolder.h"
+#include "editor/settings/DataFolder_win.h"
 
 #if !defined(__x86_64__) && !defined(_M_X64)
 #error "The crash report reads the x86_64 processor context."
@@ -135,7 +135,8 @@ bool WaitForHelper(HANDLE thread) {
 }  // namespace
 
 void InstallCrashHandler() {
-    const std::string folder = ProgramFolder();
+    // Beside the program, or in the user's data folder when the program folder refuses new files.
+    const std::string folder = ProcessDataFolder().writeFolder;
     const std::string path = folder + "Except.txt";
     if (folder.empty() || path.size() >= MAX_PATH) {
         g_reportPath[0] = '\0';

@@ -1,4 +1,4 @@
-// The last-chance exception handler: writes "Except.txt" into the program folder, shows the crash
+// The last-chance exception handler: writes "Except.txt" where the writable files live, shows the crash
 // dialog and lets the process end.
 #pragma once
 #include <windows.h>

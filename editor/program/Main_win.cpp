@@ -20,6 +20,7 @@
 #include "editor/program/CrashReport_win.h"
 #include "editor/program/Splash_win.h"
 #include "editor/settings/CommandLine.h"
+#include "editor/settings/DataFolder_win.h"
 #include "editor/settings/ProgramFolder.h"
 #include "editor/settings/Settings.h"
 #include "editor/settings/SettingsValues.h"
@@ -83,7 +84,7 @@ bool StartEditor(const std::string& programFolder, const RunFlags& flags) {
         ShowMessageKey(MB_ICONERROR, "MSG:PICTORERROR");
         return false;
     }
-    g_settingsPath = programFolder + "Zelt_Builder.ini";
+    g_settingsPath = DataFilePath("Zelt_Builder.ini");
     LoadVisualStylesSetting();
     if (flags.noTheme || g_settings.disableVisualStyles) DisableVisualStyles();
     g_settings.disableVisualStyles = flags.noTheme || g_settings.disableVisualStyles;
@@ -137,7 +138,7 @@ int RunEditor(HINSTANCE instance, const std::string& programFolder, const RunFla
     }
     BuildCommandTable();
     SetDefaultToolbar();
-    LoadEnvironment(programFolder + "Environment.dat");
+    LoadEnvironment(DataFilePath("Environment.dat"));
     if (!RegisterMainWindowClass(instance, icon.Get())) {
         ShowMessageKey(MB_ICONERROR, "MSG:ERROR1");
         return 0;
@@ -167,7 +168,7 @@ int RunEditor(HINSTANCE instance, const std::string& programFolder, const RunFla
     RemoveShellUi();
     icon.Reset();
     DestroyToolbarImages();
-    SaveEnvironment(programFolder + "Environment.dat");
+    SaveEnvironment(DataFilePath("Environment.dat"));
     FreeCommandTable();
     g_settings.recentFiles.clear();
     FreeMainViewResources();
@@ -178,6 +179,8 @@ int RunEditor(HINSTANCE instance, const std::string& programFolder, const RunFla
 }  // namespace
 
 int RunProgram(HINSTANCE instance, const char* commandLine) {
+    // Where the settings, "Environment.dat" and a crash report go is decided once, here.
+    ProcessDataFolder();
     InstallCrashHandler();
     const ComApartment apartment;  // for the shell's verbs and file operations, viewer and editor alike
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};

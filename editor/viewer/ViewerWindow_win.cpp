@@ -12,6 +12,7 @@
 #include "editor/render/DibCanvas_win.h"
 #include "editor/settings/CommandLine.h"
 #include "editor/settings/IniFile.h"
+#include "editor/settings/DataFolder_win.h"
 #include "editor/settings/ProgramFolder.h"
 #include "editor/settings/SettingsValues.h"
 #include "editor/strings/StringTable.h"
@@ -50,7 +51,7 @@ struct Viewer {
 
 Viewer g_viewer;
 
-std::string ViewerIniPath() { return ProgramFolder() + "Zelt_Viewer.ini"; }
+std::string ViewerIniPath() { return DataFilePath("Zelt_Viewer.ini"); }
 
 bool PathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 

@@ -14,6 +14,10 @@ check() {  # check NAME CONDITION...
 }
 status_of() { "${zelt[@]}" "$@" >"$work/out" 2>"$work/err"; echo $?; }
 
+# the version, as the project gives it (ctest passes it in ZELT_EXPECTED_VERSION)
+check "version exit" [ "$(status_of --version)" = 0 ]
+check "version text" [ "$(tr -d '\r' < "$work/out")" = "zelt ${ZELT_EXPECTED_VERSION:-unset}" ]
+
 # info, as text and as JSON
 check "info exit" [ "$(status_of info "$samples/Ridge.sno")" = 0 ]
 check "info family" grep -q 'family: *TS/FS' "$work/out"

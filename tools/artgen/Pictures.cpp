@@ -1,5 +1,6 @@
 #include "tools/artgen/Pictures.h"
 
+#include "resources/Version.h"
 #include "tools/artgen/Font.h"
 #include "tools/artgen/Isometric.h"
 #include "tools/artgen/Shapes.h"
@@ -64,7 +65,7 @@ Image DrawSplash() {
 
     DrawShadowedText(image, 28, 44, "Zelt Builder", 5, kTitle);
     FillRect(image, 30, 92, 64, 3, kAccent);
-    DrawText(image, 30, 106, "Version 1.0", 2, kMuted);
+    DrawText(image, 30, 106, "Version " ZELT_VERSION_TEXT, 2, kMuted);
     DrawText(image, 30, 208, "Isometric terrain templates", 1, kMuted);
     for (int x = 0; x < kSplashWidth; ++x) {
         image.Set(x, 0, kFrame);

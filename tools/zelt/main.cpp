@@ -2,12 +2,14 @@
 #include <cstdio>
 #include <string>
 
+#include "resources/Version.h"
 #include "tools/zelt/Commands.h"
 
 namespace zelt::cli {
 
 static const char kUsage[] =
     "usage:\n"
+    "  zelt --version\n"
     "  zelt info FILE [--json]\n"
     "  zelt resave IN OUT [--no-z] [--signature TEXT]\n"
     "  zelt render IN OUT.bmp|OUT.png [--palette FILE] [--background RRGGBB] [--editor]\n"
@@ -89,6 +91,10 @@ int main(int argc, char** argv) {
     if (command == "convert") return ConvertCommand(args);
     if (command == "overview") return OverviewCommand(args);
     if (command == "thumbnail") return ThumbnailCommand(args);
+    if (command == "--version") {
+        std::printf("zelt %s\n", ZELT_VERSION_TEXT);
+        return 0;
+    }
     if (command == "help" || command == "--help" || command == "-h") {
         UsageError("");
         return 0;
