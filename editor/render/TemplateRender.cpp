@@ -66,16 +66,16 @@ void Invert(const RowTarget& target, int x, int y) {
 
 RowTarget TargetOf(Canvas& canvas) { return TargetOf(canvas, 0, canvas.Height()); }
 
-// Eight opaque pixels from eight indexes (the first in the lowest byte), stored two at a time: half
+// Four opaque pixels from four indexes (the first in the lowest byte), stored two at a time: half
 // the stores of one at a time, and stores are what the drawing waits for.
-inline void PutEight(uint32_t* pixels, uint64_t eight, const PaletteTable& palette) {
+inline void PutFour(uint32_t* pixels, uint32_t four, const PaletteTable& palette) {
     if constexpr (std::endian::native == std::endian::little) {
-        for (int k = 0; k < 8; k += 2, eight >>= 16) {
-            const uint64_t two = palette[eight & 0xFF] | uint64_t{palette[(eight >> 8) & 0xFF]} << 32;
-            std::memcpy(pixels + k, &two, 8);
-        }
+        const uint64_t low = palette[four & 0xFF] | uint64_t{palette[(four >> 8) & 0xFF]} << 32;
+        const uint64_t high = palette[(four >> 16) & 0xFF] | uint64_t{palette[four >> 24]} << 32;
+        std::memcpy(pixels, &low, 8);
+        std::memcpy(pixels + 2, &high, 8);
     } else {
-        for (int k = 0; k < 8; ++k, eight >>= 8) pixels[k] = palette[eight & 0xFF];
+        for (int k = 0; k < 4; ++k, four >>= 8) pixels[k] = palette[four & 0xFF];
     }
 }
 
@@ -88,15 +88,15 @@ void PutRow(const RowTarget& target, int64_t x, int64_t y, const uint8_t* indexe
     if (target.bits) {
         uint32_t* pixels = target.Row(y) + x;
         int64_t i = first;
-        // Runs of eight opaque pixels (no zero byte among their indexes) are copied without a test each.
-        for (; i + 8 <= last; i += 8) {
-            uint64_t eight;
-            std::memcpy(&eight, indexes + i, 8);
-            const bool opaque = ((eight - 0x0101010101010101ULL) & ~eight & 0x8080808080808080ULL) == 0;
-            if (opaque) {
-                PutEight(pixels + i, eight, palette);
+        // Runs of four opaque pixels (no zero byte among their indexes) are drawn without a test each;
+        // every row of a diamond is a multiple of four wide.
+        for (; i + 4 <= last; i += 4) {
+            uint32_t four;
+            std::memcpy(&four, indexes + i, 4);
+            if (((four - 0x01010101u) & ~four & 0x80808080u) == 0) {
+                PutFour(pixels + i, four, palette);
             } else {
-                for (int k = 0; k < 8; ++k) {
+                for (int k = 0; k < 4; ++k) {
                     if (indexes[i + k]) pixels[i + k] = palette[indexes[i + k]];
                 }
             }
@@ -329,20 +329,6 @@ BandIndex IndexBands(const TileSet& set, const RenderStyle& style, int64_t dx, i
     return index;
 }
 
-void FillRows(const RowTarget& target, uint32_t value) {
-    if (target.top >= target.bottom) return;
-    if (target.bits) {
-        // Bottom-up: the band's rows lie together, its last row lowest in memory.
-        std::fill_n(target.Row(target.bottom - 1), static_cast<size_t>(target.bottom - target.top) * target.width,
-                    value);
-        return;
-    }
-    if (target.canvas.Kind() == kColourCanvas) return;  // a canvas without pixels
-    for (int y = target.top; y < target.bottom; ++y) {
-        for (int x = 0; x < target.width; ++x) target.canvas.SetPixel(x, y, value);
-    }
-}
-
 // FrameRect's outline, only its pixels in the target's rows.
 void FrameRows(const RowTarget& target, int x, int y, int w, int h, uint32_t value) {
     if (x < 0 || y < 0 || w <= 0 || h <= 0 || int64_t{x} + w > target.width || int64_t{y} + h > target.height)
@@ -359,15 +345,52 @@ void FrameRows(const RowTarget& target, int x, int y, int w, int h, uint32_t val
 }
 
 // Copies pixels to memory that will not be read again soon, past the caches where the processor
-// allows: the band they come from stays in the cache for the next band.
+// allows: the band they come from stays in the cache for the next band. A cache line at a time.
 void StreamPixels(uint32_t* to, const uint32_t* from, size_t count) {
 #if defined(__SSE2__)
     for (; count > 0 && (reinterpret_cast<uintptr_t>(to) & 15) != 0; --count) *to++ = *from++;
-    for (; count >= 4; count -= 4, to += 4, from += 4)
-        _mm_stream_si128(reinterpret_cast<__m128i*>(to), _mm_loadu_si128(reinterpret_cast<const __m128i*>(from)));
+    for (; count >= 16; count -= 16, to += 16, from += 16) {
+        const __m128i* in = reinterpret_cast<const __m128i*>(from);
+        __m128i* out = reinterpret_cast<__m128i*>(to);
+        const __m128i a = _mm_loadu_si128(in), b = _mm_loadu_si128(in + 1), c = _mm_loadu_si128(in + 2),
+                      d = _mm_loadu_si128(in + 3);
+        _mm_stream_si128(out, a);
+        _mm_stream_si128(out + 1, b);
+        _mm_stream_si128(out + 2, c);
+        _mm_stream_si128(out + 3, d);
+    }
     _mm_sfence();
 #endif
     std::copy_n(from, count, to);
+}
+
+// A run of pixels of one value, sixteen bytes at a store (a plain fill is stored a pixel at a time).
+void FillPixels(uint32_t* to, size_t count, uint32_t value) {
+#if defined(__SSE2__)
+    const __m128i four = _mm_set1_epi32(static_cast<int>(value));
+    for (; count >= 16; count -= 16, to += 16) {
+        __m128i* out = reinterpret_cast<__m128i*>(to);
+        _mm_storeu_si128(out, four);
+        _mm_storeu_si128(out + 1, four);
+        _mm_storeu_si128(out + 2, four);
+        _mm_storeu_si128(out + 3, four);
+    }
+#endif
+    std::fill_n(to, count, value);
+}
+
+void FillRows(const RowTarget& target, uint32_t value) {
+    if (target.top >= target.bottom) return;
+    if (target.bits) {
+        // Bottom-up: the band's rows lie together, its last row lowest in memory.
+        FillPixels(target.Row(target.bottom - 1), static_cast<size_t>(target.bottom - target.top) * target.width,
+                   value);
+        return;
+    }
+    if (target.canvas.Kind() == kColourCanvas) return;  // a canvas without pixels
+    for (int y = target.top; y < target.bottom; ++y) {
+        for (int x = 0; x < target.width; ++x) target.canvas.SetPixel(x, y, value);
+    }
 }
 
 }  // namespace

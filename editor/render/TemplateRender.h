@@ -56,7 +56,7 @@ struct Banding {
     std::optional<uint32_t> background;
     int rows = 0;
 };
-inline constexpr int kBandBytes = 256 * 1024;
+inline constexpr int kBandBytes = 512 * 1024;
 // The rows of a band on a canvas of this width (at least 1).
 int BandRows(int canvasWidth, int bytesPerPixel);
 
