@@ -63,11 +63,29 @@ bench: bootstrap
 	cmake --build build/bench -j $(JOBS)
 	@scripts/run-benchmarks build/bench
 
-run: bootstrap
-	@$(MAKE) --no-print-directory native win64
-	scripts/run-samples
-	scripts/run-viewer
-	scripts/run-editor
+# `make run` builds only what it runs: zelt, the palettes, samples, string tables and artwork on the
+# host, then the three programs, zelt.exe and the snapshot tool for Windows. The tests are left to
+# `make test`, which builds them in the same trees. One line a step; each build's output goes to a log.
+RUN_NATIVE_TARGETS := zelt dist_data string_tables artwork
+RUN_WIN64_TARGETS  := Zelt_Builder Pictor Zelt_IconHandler zelt zelt_snapshot
+
+run:
+	@scripts/run-step install "installing what the build needs (Debian packages, only those missing)" --show \
+	  scripts/bootstrap
+	@scripts/run-step build-native "building zelt and the program folder's data (build/native)" \
+	  $(MAKE) --no-print-directory run-build-native
+	@scripts/run-step build-win64 "building Zelt_Builder.exe, Pictor.Dll, Zelt_IconHandler.dll, zelt.exe (build/win64)" \
+	  $(MAKE) --no-print-directory run-build-win64
+	@scripts/run-step samples "rendering the samples into build/run" --show scripts/run-samples
+	@scripts/run-step viewer "opening the template viewer (screenshot: build/run/viewer.png)" scripts/run-viewer
+	@scripts/run-step editor "opening the template editor (screenshot: build/run/editor.png)" scripts/run-editor
+
+.PHONY: run-build-native run-build-win64
+run-build-native: $(NATIVE)/CMakeCache.txt
+	cmake --build $(NATIVE) -j $(JOBS) --target $(RUN_NATIVE_TARGETS)
+
+run-build-win64: $(WIN64)/CMakeCache.txt
+	cmake --build $(WIN64) -j $(JOBS) --target $(RUN_WIN64_TARGETS)
 
 clean:
 	rm -rf build

@@ -1,8 +1,16 @@
 #include "editor/render/TemplateRender.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <limits>
+#include <optional>
+#include <utility>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "editor/document/DocumentClass.h"
 #include "editor/document/ViewFlags.h"
@@ -15,38 +23,80 @@ namespace zelt {
 namespace {
 
 // Where rows are drawn: a colour canvas's pixels are written straight into its rows (the hot path of
-// every view); any other canvas through SetPixel.
+// every view), or into a band of rows held apart; any other canvas through SetPixel. Only rows top
+// to bottom - 1 are drawn.
 struct RowTarget {
     Canvas& canvas;
-    uint32_t* bits = nullptr;  // bottom row first
+    uint32_t* bits = nullptr;  // row lastRow first, the rows above it after it (bottom-up, as the canvas)
+    int64_t lastRow = 0;
     int width = 0;
     int height = 0;
+    int top = 0;
+    int bottom = 0;
+
+    uint32_t* Row(int64_t y) const { return bits + static_cast<size_t>(lastRow - y) * static_cast<size_t>(width); }
 };
 
-RowTarget TargetOf(Canvas& canvas) {
-    RowTarget target{canvas, nullptr, canvas.Width(), canvas.Height()};
+RowTarget TargetOf(Canvas& canvas, int top, int bottom) {
+    RowTarget target{canvas, nullptr, canvas.Height() - 1, canvas.Width(), canvas.Height(), std::max(top, 0),
+                     std::min(bottom, canvas.Height())};
     if (canvas.Kind() == kColourCanvas) target.bits = const_cast<uint32_t*>(static_cast<DibCanvas&>(canvas).Bits());
     return target;
+}
+
+// One pixel of a decoration, kept to the target's rows and the canvas.
+void Plot(const RowTarget& target, int x, int y, uint32_t value) {
+    if (y < target.top || y >= target.bottom || x < 0 || x >= target.width) return;
+    if (target.bits) {
+        target.Row(y)[x] = value;
+    } else {
+        target.canvas.SetPixel(x, y, value);
+    }
+}
+
+void Invert(const RowTarget& target, int x, int y) {
+    if (y < target.top || y >= target.bottom || x < 0 || x >= target.width) return;
+    if (target.bits) {
+        uint32_t& pixel = target.Row(y)[x];
+        pixel = ~pixel & 0x00FFFFFF;
+    } else {
+        target.canvas.InvertPixel(x, y);
+    }
+}
+
+RowTarget TargetOf(Canvas& canvas) { return TargetOf(canvas, 0, canvas.Height()); }
+
+// Four opaque pixels from four indexes (the first in the lowest byte), stored two at a time: half
+// the stores of one at a time, and stores are what the drawing waits for.
+inline void PutFour(uint32_t* pixels, uint32_t four, const PaletteTable& palette) {
+    if constexpr (std::endian::native == std::endian::little) {
+        const uint64_t low = palette[four & 0xFF] | uint64_t{palette[(four >> 8) & 0xFF]} << 32;
+        const uint64_t high = palette[(four >> 16) & 0xFF] | uint64_t{palette[four >> 24]} << 32;
+        std::memcpy(pixels, &low, 8);
+        std::memcpy(pixels + 2, &high, 8);
+    } else {
+        for (int k = 0; k < 4; ++k, four >>= 8) pixels[k] = palette[four & 0xFF];
+    }
 }
 
 // One row of palette indexes from (x, y) rightwards, index 0 left out, clipped to the canvas.
 void PutRow(const RowTarget& target, int64_t x, int64_t y, const uint8_t* indexes, int count,
             const PaletteTable& palette) {
-    if (y < 0 || y >= target.height || count <= 0) return;
+    if (y < target.top || y >= target.bottom || count <= 0) return;
     const int64_t first = std::max<int64_t>(0, -x), last = std::min<int64_t>(count, int64_t{target.width} - x);
     if (first >= last) return;
     if (target.bits) {
-        uint32_t* pixels = target.bits + static_cast<size_t>(target.height - 1 - y) * static_cast<size_t>(target.width) + x;
+        uint32_t* pixels = target.Row(y) + x;
         int64_t i = first;
-        // Runs of eight opaque pixels (no zero byte among their indexes) are copied without a test each.
-        for (; i + 8 <= last; i += 8) {
-            uint64_t eight;
-            std::memcpy(&eight, indexes + i, 8);
-            const bool opaque = ((eight - 0x0101010101010101ULL) & ~eight & 0x8080808080808080ULL) == 0;
-            if (opaque) {
-                for (int k = 0; k < 8; ++k) pixels[i + k] = palette[indexes[i + k]];
+        // Runs of four opaque pixels (no zero byte among their indexes) are drawn without a test each;
+        // every row of a diamond is a multiple of four wide.
+        for (; i + 4 <= last; i += 4) {
+            uint32_t four;
+            std::memcpy(&four, indexes + i, 4);
+            if (((four - 0x01010101u) & ~four & 0x80808080u) == 0) {
+                PutFour(pixels + i, four, palette);
             } else {
-                for (int k = 0; k < 8; ++k) {
+                for (int k = 0; k < 4; ++k) {
                     if (indexes[i + k]) pixels[i + k] = palette[indexes[i + k]];
                 }
             }
@@ -104,28 +154,67 @@ bool ComputeTemplateBounds(TemplateBounds& bounds) {
     return true;
 }
 
-void DrawTileDiamond(const TileRecord& tile, int cellW, int cellH, const PaletteTable& palette, Canvas& canvas,
-                     int64_t x, int64_t y) {
+namespace {
+
+// Where each row of a cell's diamond starts in the tile's bytes, in the row and how wide it is, so a
+// band can begin at any row of a tile without counting the rows above it.
+struct DiamondLayout {
+    std::vector<size_t> at;  // cellH + 1 entries: the last is the size of a whole diamond
+    std::vector<int> start;
+    std::vector<int> width;
+};
+
+DiamondLayout LayoutOf(int cellW, int cellH) {
+    DiamondLayout layout;
+    const size_t rows = static_cast<size_t>(std::max(cellH, 0));
+    layout.at.assign(rows + 1, 0);
+    layout.start.assign(rows, 0);
+    layout.width.assign(rows, 0);
+    for (int r = 0; r < cellH; ++r) {
+        layout.start[r] = DiamondRowStart(r, cellW, cellH);
+        layout.width[r] = DiamondRowWidth(r, cellH);
+        layout.at[r + 1] = layout.at[r] + static_cast<size_t>(std::max(layout.width[r], 0));
+    }
+    return layout;
+}
+
+// The rows of a tile's diamond and extra image that fall into the target's rows.
+void DiamondRows(const TileRecord& tile, const DiamondLayout& layout, const PaletteTable& palette,
+                 const RowTarget& target, int64_t x, int64_t y) {
+    const int64_t cellH = static_cast<int64_t>(layout.width.size());
+    const int64_t first = std::clamp<int64_t>(target.top - y, 0, cellH);
+    const int64_t last = std::clamp<int64_t>(int64_t{target.bottom} - y, 0, cellH);
     // A diamond shorter than the cell's layout is drawn as far as it goes.
-    const RowTarget target = TargetOf(canvas);
-    size_t at = 0;
-    for (int r = 0; r < cellH && at < tile.diamond.size(); ++r) {
-        const int width = static_cast<int>(std::min<size_t>(DiamondRowWidth(r, cellH), tile.diamond.size() - at));
-        PutRow(target, x + DiamondRowStart(r, cellW, cellH), y + r, tile.diamond.data() + at, width, palette);
-        at += static_cast<size_t>(width);
+    const size_t size = tile.diamond.size();
+    for (int64_t r = first; r < last && layout.at[r] < size; ++r) {
+        const size_t at = layout.at[r];
+        const int width = static_cast<int>(std::min<size_t>(static_cast<size_t>(layout.width[r]), size - at));
+        PutRow(target, x + layout.start[r], y + r, tile.diamond.data() + at, width, palette);
     }
 }
 
-void DrawTileExtra(const TileRecord& tile, const PaletteTable& palette, Canvas& canvas, int64_t x, int64_t y) {
+void ExtraRows(const TileRecord& tile, const PaletteTable& palette, const RowTarget& target, int64_t x, int64_t y) {
     if (!HasExtraPixels(tile)) return;
     // A short image is drawn as far as its bytes go.
     const size_t width = static_cast<size_t>(tile.extraWidth);
     const size_t size = std::min(tile.extraImage.size(), width * static_cast<size_t>(tile.extraHeight));
-    const RowTarget target = TargetOf(canvas);
-    for (size_t at = 0, j = 0; at < size; at += width, ++j) {
+    const size_t first = target.top > y ? static_cast<size_t>(target.top - y) : 0;
+    for (size_t at = first * width, j = first; at < size && y + static_cast<int64_t>(j) < target.bottom;
+         at += width, ++j) {
         PutRow(target, x, y + static_cast<int64_t>(j), tile.extraImage.data() + at,
                static_cast<int>(std::min(width, size - at)), palette);
     }
+}
+
+}  // namespace
+
+void DrawTileDiamond(const TileRecord& tile, int cellW, int cellH, const PaletteTable& palette, Canvas& canvas,
+                     int64_t x, int64_t y) {
+    DiamondRows(tile, LayoutOf(cellW, cellH), palette, TargetOf(canvas), x, y);
+}
+
+void DrawTileExtra(const TileRecord& tile, const PaletteTable& palette, Canvas& canvas, int64_t x, int64_t y) {
+    ExtraRows(tile, palette, TargetOf(canvas), x, y);
 }
 
 bool RenderTileDiamond(int tileIndex, Canvas& canvas) {
@@ -160,35 +249,213 @@ void DrawSelectionMarker(Canvas& canvas, int x, int y, int cellW, int cellH, boo
     canvas.Line(midX, y + cellH, x + cellW, midY, white);
 }
 
-void ComposeTemplate(const TileSet& set, int selected, const RenderStyle& style, Canvas& canvas, int ox, int oy,
-                     bool decorate) {
-    const TemplateBounds bounds = ComputeTileBounds(set.tiles, set.cellW, set.cellH);
-    if (style.drawBlackFrameAround && decorate && bounds.Width() <= std::numeric_limits<int>::max() &&
-        bounds.Height() <= std::numeric_limits<int>::max()) {
-        canvas.FrameRect(ox, oy, static_cast<int>(bounds.Width()), static_cast<int>(bounds.Height()), 0x000000);
-    }
-    const int64_t dx = int64_t{ox} - bounds.minX, dy = int64_t{oy} - bounds.minY;
-    for (const TileRecord& tile : set.tiles) {
-        if (style.showNormalImages)
-            DrawTileDiamond(tile, set.cellW, set.cellH, set.palette, canvas, CellLeft(tile, set.cellW) + dx,
-                            CellTop(tile, set.cellH) + dy);
-        if (style.showExtraImages)
-            DrawTileExtra(tile, set.palette, canvas, ExtraLeft(tile, set.cellW) + dx, ExtraTop(tile, set.cellH) + dy);
-    }
-    if (!decorate || selected < 0 || static_cast<size_t>(selected) >= set.tiles.size()) return;
-    const TileRecord& tile = set.tiles[static_cast<size_t>(selected)];
-    const int64_t x = CellLeft(tile, set.cellW) + dx, y = CellTop(tile, set.cellH) + dy;
-    constexpr int64_t lo = std::numeric_limits<int>::min() / 2, hi = std::numeric_limits<int>::max() / 2;
-    if (x < lo || x > hi || y < lo || y > hi) return;  // far off any canvas
-    DrawSelectionMarker(canvas, static_cast<int>(x), static_cast<int>(y), set.cellW, set.cellH,
-                        style.useInvertTileSelect);
+int BandRows(int canvasWidth, int bytesPerPixel) {
+    const int64_t rowBytes = int64_t{std::max(canvasWidth, 1)} * std::max(bytesPerPixel, 1);
+    return static_cast<int>(std::clamp<int64_t>(kBandBytes / rowBytes, 1, std::numeric_limits<int>::max()));
 }
 
-bool RenderTemplate(Canvas& canvas, int ox, int oy, bool decorate) {
+namespace {
+
+// The canvas as a decoration sees it: its size, so a shape decides what lies inside exactly as on the
+// canvas itself, with every write passed on to the target's rows and nowhere else.
+class TargetCanvas final : public Canvas {
+public:
+    explicit TargetCanvas(const RowTarget& target) : target_(target) {
+        width_ = target.canvas.Width();
+        height_ = target.canvas.Height();
+        valid_ = target.canvas.Valid();
+    }
+    bool SetSize(int, int) override { return false; }
+    bool Create(int, int) override { return false; }
+    void Destroy() override {}
+    int Kind() const override { return target_.canvas.Kind(); }
+    int BytesPerPixel() const override { return target_.canvas.BytesPerPixel(); }
+    uint8_t* RowPointer(int) override { return nullptr; }
+    int Stride() const override { return target_.canvas.Stride(); }
+    void SetPixel(int x, int y, uint32_t value) override { Plot(target_, x, y, value); }
+    void InvertPixel(int x, int y) override { Invert(target_, x, y); }
+    uint32_t GetPixel(int, int) const override { return 0; }
+    void Clear(uint32_t) override {}
+
+private:
+    const RowTarget& target_;
+};
+
+// Which tiles cross which band: for band b, the tile indexes entries[first[b]] to
+// entries[first[b + 1] - 1], in list order, each tile once.
+struct BandIndex {
+    std::vector<size_t> first;
+    std::vector<uint32_t> entries;
+};
+
+struct RowSpan {
+    int64_t top = 0;
+    int64_t bottom = 0;  // one past the last row
+};
+
+BandIndex IndexBands(const TileSet& set, const RenderStyle& style, int64_t dx, int64_t dy, int height, int rows) {
+    const size_t bands = static_cast<size_t>((int64_t{height} + rows - 1) / rows);
+    // The bands a span crosses, as [first, last]; first > last when none.
+    const auto bandsOf = [&](RowSpan span) {
+        const int64_t top = std::max<int64_t>(span.top, 0), bottom = std::min<int64_t>(span.bottom, height);
+        if (top >= bottom) return std::pair<int64_t, int64_t>{1, 0};
+        return std::pair<int64_t, int64_t>{top / rows, (bottom - 1) / rows};
+    };
+    const auto visit = [&](auto record) {
+        for (size_t i = 0; i < set.tiles.size(); ++i) {
+            const TileRecord& tile = set.tiles[i];
+            std::pair<int64_t, int64_t> diamond{1, 0}, extra{1, 0};
+            if (style.showNormalImages) {
+                const int64_t top = CellTop(tile, set.cellH) + dy;
+                diamond = bandsOf({top, top + set.cellH});
+            }
+            if (style.showExtraImages && HasExtraPixels(tile)) {
+                const int64_t top = ExtraTop(tile, set.cellH) + dy;
+                extra = bandsOf({top, top + tile.extraHeight});
+            }
+            for (int64_t b = diamond.first; b <= diamond.second; ++b) record(static_cast<size_t>(b), i);
+            for (int64_t b = extra.first; b <= extra.second; ++b) {
+                if (b < diamond.first || b > diamond.second) record(static_cast<size_t>(b), i);
+            }
+        }
+    };
+    BandIndex index;
+    index.first.assign(bands + 1, 0);
+    visit([&](size_t band, size_t) { ++index.first[band + 1]; });
+    for (size_t b = 0; b < bands; ++b) index.first[b + 1] += index.first[b];
+    index.entries.resize(index.first[bands]);
+    std::vector<size_t> next(index.first.begin(), index.first.end() - 1);
+    visit([&](size_t band, size_t tile) { index.entries[next[band]++] = static_cast<uint32_t>(tile); });
+    return index;
+}
+
+// FrameRect's outline, only its pixels in the target's rows.
+void FrameRows(const RowTarget& target, int x, int y, int w, int h, uint32_t value) {
+    if (x < 0 || y < 0 || w <= 0 || h <= 0 || int64_t{x} + w > target.width || int64_t{y} + h > target.height)
+        return;
+    const int first = std::max(y, target.top), last = std::min(y + h, target.bottom);
+    for (int j = first; j < last; ++j) {
+        if (j == y || j == y + h - 1) {
+            for (int i = x; i < x + w; ++i) Plot(target, i, j, value);
+        } else {
+            Plot(target, x, j, value);
+            Plot(target, x + w - 1, j, value);
+        }
+    }
+}
+
+// Copies pixels to memory that will not be read again soon, past the caches where the processor
+// allows: the band they come from stays in the cache for the next band. A cache line at a time.
+void StreamPixels(uint32_t* to, const uint32_t* from, size_t count) {
+#if defined(__SSE2__)
+    for (; count > 0 && (reinterpret_cast<uintptr_t>(to) & 15) != 0; --count) *to++ = *from++;
+    for (; count >= 16; count -= 16, to += 16, from += 16) {
+        const __m128i* in = reinterpret_cast<const __m128i*>(from);
+        __m128i* out = reinterpret_cast<__m128i*>(to);
+        const __m128i a = _mm_loadu_si128(in), b = _mm_loadu_si128(in + 1), c = _mm_loadu_si128(in + 2),
+                      d = _mm_loadu_si128(in + 3);
+        _mm_stream_si128(out, a);
+        _mm_stream_si128(out + 1, b);
+        _mm_stream_si128(out + 2, c);
+        _mm_stream_si128(out + 3, d);
+    }
+    _mm_sfence();
+#endif
+    std::copy_n(from, count, to);
+}
+
+// A run of pixels of one value, sixteen bytes at a store (a plain fill is stored a pixel at a time).
+void FillPixels(uint32_t* to, size_t count, uint32_t value) {
+#if defined(__SSE2__)
+    const __m128i four = _mm_set1_epi32(static_cast<int>(value));
+    for (; count >= 16; count -= 16, to += 16) {
+        __m128i* out = reinterpret_cast<__m128i*>(to);
+        _mm_storeu_si128(out, four);
+        _mm_storeu_si128(out + 1, four);
+        _mm_storeu_si128(out + 2, four);
+        _mm_storeu_si128(out + 3, four);
+    }
+#endif
+    std::fill_n(to, count, value);
+}
+
+void FillRows(const RowTarget& target, uint32_t value) {
+    if (target.top >= target.bottom) return;
+    if (target.bits) {
+        // Bottom-up: the band's rows lie together, its last row lowest in memory.
+        FillPixels(target.Row(target.bottom - 1), static_cast<size_t>(target.bottom - target.top) * target.width,
+                   value);
+        return;
+    }
+    if (target.canvas.Kind() == kColourCanvas) return;  // a canvas without pixels
+    for (int y = target.top; y < target.bottom; ++y) {
+        for (int x = 0; x < target.width; ++x) target.canvas.SetPixel(x, y, value);
+    }
+}
+
+}  // namespace
+
+void ComposeTemplate(const TileSet& set, int selected, const RenderStyle& style, Canvas& canvas, int ox, int oy,
+                     bool decorate, const Banding& banding) {
+    const int height = canvas.Height();
+    if (height <= 0) return;
+    const TemplateBounds bounds = ComputeTileBounds(set.tiles, set.cellW, set.cellH);
+    const bool frame = style.drawBlackFrameAround && decorate && bounds.Width() <= std::numeric_limits<int>::max() &&
+                       bounds.Height() <= std::numeric_limits<int>::max();
+    const int64_t dx = int64_t{ox} - bounds.minX, dy = int64_t{oy} - bounds.minY;
+
+    // The marker's cell box, when there is one to draw; its lines reach the row below the box.
+    std::optional<std::pair<int, int>> marker;
+    if (decorate && selected >= 0 && static_cast<size_t>(selected) < set.tiles.size()) {
+        const TileRecord& tile = set.tiles[static_cast<size_t>(selected)];
+        const int64_t x = CellLeft(tile, set.cellW) + dx, y = CellTop(tile, set.cellH) + dy;
+        constexpr int64_t lo = std::numeric_limits<int>::min() / 2, hi = std::numeric_limits<int>::max() / 2;
+        if (x >= lo && x <= hi && y >= lo && y <= hi)  // else far off any canvas
+            marker = std::pair<int, int>{static_cast<int>(x), static_cast<int>(y)};
+    }
+
+    const int rows = banding.rows > 0 ? banding.rows : BandRows(canvas.Width(), canvas.BytesPerPixel());
+    const BandIndex index = IndexBands(set, style, dx, dy, height, rows);
+    const DiamondLayout layout = LayoutOf(set.cellW, set.cellH);
+    // On a colour canvas filled anew, each band is drawn apart and then streamed into its rows, so the
+    // canvas's memory is written once and never read.
+    const RowTarget whole = TargetOf(canvas);
+    std::vector<uint32_t> apart;
+    if (banding.background && whole.bits)
+        apart.resize(static_cast<size_t>(std::min(rows, height)) * static_cast<size_t>(whole.width));
+    for (size_t band = 0; band + 1 < index.first.size(); ++band) {
+        const int top = static_cast<int>(static_cast<int64_t>(band) * rows);
+        RowTarget target = TargetOf(canvas, top, static_cast<int>(std::min<int64_t>(int64_t{top} + rows, height)));
+        if (!apart.empty()) {
+            target.bits = apart.data();
+            target.lastRow = target.bottom - 1;
+        }
+        if (banding.background) FillRows(target, *banding.background);
+        if (frame)
+            FrameRows(target, ox, oy, static_cast<int>(bounds.Width()), static_cast<int>(bounds.Height()), 0x000000);
+        for (size_t k = index.first[band]; k < index.first[band + 1]; ++k) {
+            const TileRecord& tile = set.tiles[index.entries[k]];
+            if (style.showNormalImages)
+                DiamondRows(tile, layout, set.palette, target, CellLeft(tile, set.cellW) + dx,
+                            CellTop(tile, set.cellH) + dy);
+            if (style.showExtraImages)
+                ExtraRows(tile, set.palette, target, ExtraLeft(tile, set.cellW) + dx, ExtraTop(tile, set.cellH) + dy);
+        }
+        if (marker && int64_t{marker->second} + set.cellH >= target.top && marker->second < target.bottom) {
+            TargetCanvas clip(target);
+            DrawSelectionMarker(clip, marker->first, marker->second, set.cellW, set.cellH, style.useInvertTileSelect);
+        }
+        if (!apart.empty())
+            StreamPixels(whole.Row(target.bottom - 1), apart.data(),
+                         static_cast<size_t>(target.bottom - target.top) * static_cast<size_t>(whole.width));
+    }
+}
+
+bool RenderTemplate(Canvas& canvas, int ox, int oy, bool decorate, std::optional<uint32_t> background) {
     const TemplateDocument& doc = Doc();
     if (!doc.open || !doc.palette) return false;
     ComposeTemplate(TileSet{doc.tiles, doc.cellW, doc.cellH, *doc.palette}, doc.selected, CurrentStyle(), canvas, ox,
-                    oy, decorate);
+                    oy, decorate, Banding{background});
     return true;
 }
 
@@ -199,11 +466,13 @@ bool RenderEditorComposition(const std::vector<TileRecord>& tiles, int cellW, in
     if (bounds.Width() < 1 || bounds.Height() < 1 || bounds.Width() > maxSide || bounds.Height() > maxSide) return false;
     DibCanvas canvas;
     if (!canvas.Create(static_cast<int>(bounds.Width()), static_cast<int>(bounds.Height()))) return false;
-    canvas.Clear(0xFFFFFF);
-    ComposeTemplate(TileSet{tiles, cellW, cellH, palette}, -1, RenderStyle{}, canvas, 0, 0, false);
+    ComposeTemplate(TileSet{tiles, cellW, cellH, palette}, -1, RenderStyle{}, canvas, 0, 0, false,
+                    Banding{0xFFFFFF});
     picture = ColourImage(canvas.Width(), canvas.Height());
     for (int y = 0; y < canvas.Height(); ++y) {
-        for (int x = 0; x < canvas.Width(); ++x) picture.SetPixel(x, y, canvas.GetPixel(x, y));
+        const uint8_t* row = canvas.RowPointer(y);
+        std::memcpy(picture.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(picture.width), row,
+                    static_cast<size_t>(picture.width) * 4);
     }
     return true;
 }

@@ -2,6 +2,7 @@
 // template in its isometric places with the optional frame and selection marker.
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "editor/render/Canvas.h"
@@ -47,12 +48,28 @@ bool RenderTileExtra(int tileIndex, Canvas& canvas);
 // lines around it.
 void DrawSelectionMarker(Canvas& canvas, int x, int y, int cellW, int cellH, bool invert);
 
+// How a composition walks the canvas: in bands of rows, each filled with the background (when there is
+// one), given its tiles' rows and its decoration before the next band begins, so that a band is
+// still in the processor's cache from its fill to its last pixel. rows 0 takes as many rows as fit
+// kBandBytes. The pixels are the same for every band height.
+struct Banding {
+    std::optional<uint32_t> background;
+    int rows = 0;
+};
+inline constexpr int kBandBytes = 512 * 1024;
+// The rows of a band on a canvas of this width (at least 1).
+int BandRows(int canvasWidth, int bytesPerPixel);
+
 // All tiles with template point (minX, minY) at canvas point (ox, oy); selected < 0 or outside the
-// list draws no marker. The canvas is neither sized nor cleared.
+// list draws no marker. The canvas is not sized, and filled only where the banding names a background.
+// Each pixel sees what it would see from a whole-canvas fill, the frame, every tile's diamond and
+// extra image in list order and then the marker.
 void ComposeTemplate(const TileSet& set, int selected, const RenderStyle& style, Canvas& canvas, int ox, int oy,
-                     bool decorate);
-// The document composed with the view flags and settings; false without an open document or palette.
-bool RenderTemplate(Canvas& canvas, int ox, int oy, bool decorate);
+                     bool decorate, const Banding& banding = {});
+// The document composed with the view flags and settings, onto the background when one is given;
+// false without an open document or palette.
+bool RenderTemplate(Canvas& canvas, int ox, int oy, bool decorate,
+                    std::optional<uint32_t> background = std::nullopt);
 
 // What the editor's views show of a template, without frame and marker: every tile on white, both
 // image layers on. False (and an empty picture) when the bounds are empty or wider or higher than

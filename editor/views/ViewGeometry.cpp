@@ -68,8 +68,7 @@ bool ComposeMainView(DibCanvas& canvas, TemplateBounds& bounds) {
     if (!size) return false;
     const bool reusable = canvas.Bits() && canvas.Width() == size->width && canvas.Height() == size->height;
     if (!reusable && !canvas.Create(size->width, size->height)) return false;
-    canvas.Clear(0xFFFFFF);
-    return RenderTemplate(canvas, 0, 0, true);
+    return RenderTemplate(canvas, 0, 0, true, 0xFFFFFF);
 }
 
 }  // namespace zelt
