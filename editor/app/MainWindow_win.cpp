@@ -35,6 +35,7 @@
 #include "editor/template/AbsolutePath_win.h"
 #include "editor/template/PathText.h"
 #include "editor/views/FullScreenView_win.h"
+#include "editor/views/HotButtonLayout.h"
 #include "editor/views/HotButtons_win.h"
 #include "editor/views/MainView_win.h"
 #include "editor/winui/AboutPage_win.h"
@@ -200,13 +201,25 @@ bool OnCreate(HWND window) {
     return true;
 }
 
+// A window placement holds workspace coordinates, which start at the work area's corner: with the
+// taskbar at the top or left they differ from screen coordinates by its size. The settings hold
+// screen coordinates; this is the offset from workspace to screen on the monitor of a screen rect.
+POINT WorkspaceOffset(const RECT& screenRect) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromRect(&screenRect, MONITOR_DEFAULTTONEAREST), &monitor)) return POINT{0, 0};
+    return POINT{monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top};
+}
+
 void SaveWindowSettings(HWND window) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
-    if (GetWindowPlacement(window, &placement)) {
+    RECT onScreen{};
+    if (GetWindowPlacement(window, &placement) && GetWindowRect(window, &onScreen)) {
         g_settings.isMaximized = placement.showCmd == SW_SHOWMAXIMIZED;
         const RECT& r = placement.rcNormalPosition;
-        g_settings.windowPos = WindowRect{r.left, r.top, r.right, r.bottom};
+        const POINT offset = WorkspaceOffset(onScreen);
+        g_settings.windowPos = WindowRect{r.left + offset.x, r.top + offset.y, r.right + offset.x, r.bottom + offset.y};
     }
     SaveSettings();
 }
@@ -308,6 +321,27 @@ void ToggleQuickEdit() {
     SetCommandChecked(IDM_QUICK_EDIT, g_settings.quickEditMode);
 }
 
+// A modal dialog or message box of ours disables the main window. The windows that float beside it
+// (the hot buttons, and with -UNDOCK the panel, strip and view) are windows of their own and would
+// still take clicks, changing the document under the dialog: they follow the main window.
+void EnableFloatingWindows(bool enabled) {
+    for (int i = 0; i < kHotButtonCount; ++i) {
+        if (HWND button = HotButtonWindow(i)) EnableWindow(button, enabled);
+    }
+    if (!Shell().undocked) return;
+    for (HWND floating : {Shell().panel, Shell().strip, Shell().view}) {
+        if (floating) EnableWindow(floating, enabled);
+    }
+}
+
+// Only top-level windows hear of new system colours; the common controls among the children must be
+// told to pick them up.
+void PassSystemColours(WPARAM wParam, LPARAM lParam) {
+    for (HWND child : {Shell().toolbar, Shell().status, Shell().panel}) {
+        if (child) SendMessageA(child, WM_SYSCOLORCHANGE, wParam, lParam);
+    }
+}
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
@@ -344,6 +378,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
+    case WM_ENABLE:
+        EnableFloatingWindows(wParam != FALSE);
+        return 0;
+    case WM_SYSCOLORCHANGE:
+        PassSystemColours(wParam, lParam);
+        break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -377,6 +417,15 @@ void RestorePlacementAndRecentFiles() {
     LoadWindowSettings();
     // An entry written by hand may be relative; the list holds full paths only.
     for (std::string& path : g_settings.recentFiles) path = AbsolutePath(path);
+    // A template named on the command line was opened before the list was read.
+    if (Doc().open && !Doc().fileName.empty()) {
+        RemoveRecentPath(g_settings, Doc().fileName);
+        AddRecentFile(g_settings, Doc().fileName);
+        TrimRecentFiles(g_settings);
+    }
+    BuildRecentMenu();
+    if (Shell().undocked) return;  // the undocked main window keeps its own size and place
+
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     GetWindowPlacement(window, &placement);
@@ -393,10 +442,10 @@ void RestorePlacementAndRecentFiles() {
             const WindowRect fitted = KeepRectInArea(saved, area);
             r = RECT{fitted.left, fitted.top, fitted.right, fitted.bottom};
         }
-        placement.rcNormalPosition = r;
+        const POINT offset = WorkspaceOffset(r);
+        placement.rcNormalPosition = RECT{r.left - offset.x, r.top - offset.y, r.right - offset.x, r.bottom - offset.y};
     }
     SetWindowPlacement(window, &placement);
-    BuildRecentMenu();
 }
 
 void DispatchCommand(UINT command) {

@@ -1,5 +1,6 @@
 #include "editor/app/TemplateDialogs_win.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 
 #include "editor/interchange/ImageDialogs_win.h"
@@ -7,6 +8,7 @@
 #include "editor/strings/StringTable.h"
 #include "editor/template/AbsolutePath_win.h"
 #include "editor/template/PathText.h"
+#include "editor/winui/Message_win.h"
 #include "resources/ResourceIds.h"
 
 namespace zelt {
@@ -26,6 +28,14 @@ constexpr char kTemplateFilter[] =
 
 void ReadPathSetting(const char* key) { ReadSetting(*FindSettingKey("Paths", key), g_settings); }
 void WritePathSetting(const char* key) { WriteSetting(*FindSettingKey("Paths", key), g_settings); }
+
+// A dialog that ended without a name: cancelled, or a chosen path longer than a template path may be,
+// which the dialog reports as a buffer too small. The second is the user's choice failing, not a
+// cancel, and is said as such.
+std::optional<std::string> RefusedChoice(const char* errorKey) {
+    if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) ShowMessageKey(MB_ICONERROR, errorKey);
+    return std::nullopt;
+}
 
 std::optional<std::string> RunDialog(HWND owner, bool open) {
     ReadPathSetting(open ? "OpenFile" : "SaveFile");
@@ -51,10 +61,11 @@ std::optional<std::string> RunDialog(HWND owner, bool open) {
         ofn.Flags |= OFN_FILEMUSTEXIST | OFN_ENABLETEMPLATE | OFN_ENABLEHOOK;
         ofn.lpTemplateName = MAKEINTRESOURCEA(IDD_OPEN_PREVIEW);
         ofn.lpfnHook = TemplatePreviewHook;
-        if (!RegisterZeltPreviewClass() || !GetOpenFileNameA(&ofn)) return std::nullopt;
+        if (!RegisterZeltPreviewClass()) return std::nullopt;
+        if (!GetOpenFileNameA(&ofn)) return RefusedChoice("ERROR:LOADFAILED");
     } else {
         ofn.Flags |= OFN_OVERWRITEPROMPT;
-        if (!GetSaveFileNameA(&ofn)) return std::nullopt;
+        if (!GetSaveFileNameA(&ofn)) return RefusedChoice("ERROR:SAVEFAILED");
     }
     index = static_cast<int>(ofn.nFilterIndex);
     folder = FolderOf(path);

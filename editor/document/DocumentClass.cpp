@@ -24,11 +24,6 @@ int TileCount() { return static_cast<int>(Doc().tiles.size()); }
 
 bool HasSelectedTile() { return ResolveTileIndex(-1).has_value(); }
 
-void MarkEdited() {
-    Doc().modified = true;
-    RecordSnapshot();
-}
-
 namespace {
 
 // Copies the tiles that differ from the previous state; walks both lists together so that an added
@@ -61,13 +56,44 @@ std::vector<TileRecord> TilesOf(const TileSnapshot& snapshot) {
     return tiles;
 }
 
+bool SameTiles(const TileSnapshot& a, const TileSnapshot& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i] && *a[i] != *b[i]) return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+void MarkEdited() {
+    RecordSnapshot();
+    Doc().modified = DiffersFromSaved();
+}
+
+void MarkSaved() {
+    TemplateDocument& doc = Doc();
+    doc.modified = false;
+    UndoHistory& undo = doc.undo;
+    if (undo.position < 0) return;
+    // Saving may have added depth data to tiles; the current state takes the tiles as written.
+    TileSnapshot& current = undo.states[static_cast<size_t>(undo.position)];
+    current = TakeSnapshot(doc.tiles, &current);
+    undo.saved = current;
+}
+
+bool DiffersFromSaved() {
+    const UndoHistory& undo = Doc().undo;
+    if (undo.position < 0 || !undo.saved) return true;
+    return !SameTiles(undo.states[static_cast<size_t>(undo.position)], *undo.saved);
+}
 
 void ResetUndo() {
     UndoHistory& undo = Doc().undo;
     undo.states.clear();
     undo.states.push_back(TakeSnapshot(Doc().tiles, nullptr));
     undo.position = 0;
+    undo.saved.reset();
 }
 
 void RecordSnapshot() {
@@ -94,6 +120,7 @@ bool Undo() {
     UndoHistory& undo = Doc().undo;
     --undo.position;
     Doc().tiles = TilesOf(undo.states[static_cast<size_t>(undo.position)]);
+    Doc().modified = DiffersFromSaved();
     return true;
 }
 
@@ -102,6 +129,7 @@ bool Redo() {
     UndoHistory& undo = Doc().undo;
     ++undo.position;
     Doc().tiles = TilesOf(undo.states[static_cast<size_t>(undo.position)]);
+    Doc().modified = DiffersFromSaved();
     return true;
 }
 

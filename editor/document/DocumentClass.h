@@ -20,10 +20,12 @@ inline constexpr int kMaxUndoSteps = 20;
 // with it rather than copied, so twenty steps of a large template do not hold twenty copies of it.
 using TileSnapshot = std::vector<std::shared_ptr<const TileRecord>>;
 
-// The states of the tile list; position indexes the current one.
+// The states of the tile list; position indexes the current one. saved is the state last loaded or
+// saved, kept apart from the list so that it still counts after its step has dropped out.
 struct UndoHistory {
     std::deque<TileSnapshot> states;
     int position = -1;  // -1: no history (no document)
+    std::optional<TileSnapshot> saved;  // none: never saved (a new template)
 };
 
 struct TemplateDocument {
@@ -52,13 +54,20 @@ TileRecord* TileAt(int index);
 int TileCount();
 bool HasSelectedTile();
 
-// Sets modified and records an undo snapshot, as every successful edit ends.
+// Records an undo snapshot and sets modified, as every successful edit ends.
 void MarkEdited();
+// The current tiles are what the file holds now (after a load or a save): not modified, and the
+// saved state of the history.
+void MarkSaved();
+// Whether the tiles differ from the saved state; true when there is none.
+bool DiffersFromSaved();
 
+// A fresh history holding the current tiles, without a saved state.
 void ResetUndo();
 void RecordSnapshot();
 bool CanUndo();
 bool CanRedo();
+// Undo and Redo set modified to whether the state they reach differs from the saved one.
 bool Undo();
 bool Redo();
 

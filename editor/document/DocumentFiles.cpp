@@ -45,8 +45,8 @@ bool LoadTemplateFile(const std::string& path) {
     doc.tiles = std::move(loaded.tiles);
     doc.selected = 0;
     doc.open = true;
-    doc.modified = false;
     ResetUndo();
+    MarkSaved();
     return true;
 }
 
@@ -61,7 +61,7 @@ bool SaveTemplateFile(const std::string& path) {
     std::string error;
     if (!EncodeTemplate(doc.tiles, doc.cellW, doc.cellH, options, bytes, error)) return false;
     if (!WriteFileAtomic(path, bytes, error)) return false;
-    doc.modified = false;
+    MarkSaved();
     RequestRefresh(kRefreshAll);
     return true;
 }

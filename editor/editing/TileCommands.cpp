@@ -156,11 +156,10 @@ void ToggleShowExtraImages() {
     RequestRefresh(kRefreshWindowState | kRefreshMainView);
 }
 
-// The document now differs from what was last loaded or saved, so it counts as modified: closing
-// it afterwards asks before the undone or redone state is lost.
+// Undo and Redo leave the document modified exactly when the state they reach differs from the file:
+// undoing back to it makes closing ask nothing.
 bool UndoCommand() {
     if (!Undo()) return false;
-    Doc().modified = true;
     KeepSelectionInList();
     RequestRefresh(kRefreshAll | kRefreshHotButtons);
     return true;
@@ -168,7 +167,6 @@ bool UndoCommand() {
 
 bool RedoCommand() {
     if (!Redo()) return false;
-    Doc().modified = true;
     KeepSelectionInList();
     RequestRefresh(kRefreshAll | kRefreshHotButtons);
     return true;

@@ -31,6 +31,13 @@ std::vector<std::string> ChosenFiles(const char* result, size_t size, std::strin
     return files;
 }
 
+bool ChosenFilesComplete(const char* result, size_t size) {
+    for (size_t i = 0; i + 1 < size; ++i) {
+        if (result[i] == '\0' && result[i + 1] == '\0') return true;
+    }
+    return false;
+}
+
 std::string FillNumbers(std::string text, const std::vector<int>& numbers) {
     size_t next = 0, at = 0;
     while (next < numbers.size() && (at = text.find("%d", at)) != std::string::npos) {
@@ -60,6 +67,20 @@ std::string BatchClosingText(const BatchOutcome& outcome, int total,
         message += '\n' + FillNumbers(text("MSG:BATCHMOREFAILED"),
                                       {static_cast<int>(outcome.failures.size() - maxNames)});
     return message;
+}
+
+std::vector<std::string> PicturesLeftAfterRun(const std::vector<std::string>& pictures, const BatchOutcome& outcome) {
+    if (outcome.stopped || outcome.failures.empty()) return pictures;
+    std::vector<std::string> left;
+    for (const std::string& picture : pictures) {
+        for (const BatchFailure& failure : outcome.failures) {
+            if (failure.picture == picture) {
+                left.push_back(picture);
+                break;
+            }
+        }
+    }
+    return left;
 }
 
 namespace {

@@ -1,10 +1,14 @@
 #include "editor/interchange/BatchDialog_win.h"
 
 #include <commctrl.h>
+#include <cderr.h>
 #include <commdlg.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -77,26 +81,68 @@ void AddFile(HWND dialog, BatchDialogState& state, const std::string& path) {
                         reinterpret_cast<LPARAM>(FileNameOf(path).c_str()));
 }
 
+void ShowPictures(HWND dialog, BatchDialogState& state, const std::vector<std::string>& pictures) {
+    if (pictures == state.files) return;
+    state.files.clear();
+    SendDlgItemMessageA(dialog, IDC_BATCH_FILES, LB_RESETCONTENT, 0, 0);
+    for (const std::string& path : pictures) AddFile(dialog, state, path);
+}
+
+// The names of a large multi-selection do not fit a fixed buffer, and Windows then returns none of
+// them: the buffer grows with the selection while the dialog is open, and should the result still
+// not fit (names typed by hand), the dialog is shown again with the room it asked for.
+UINT_PTR CALLBACK AddDialogHook(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NOTIFY) {
+        const auto* notify = reinterpret_cast<const OFNOTIFYA*>(lParam);
+        if (notify->hdr.code == CDN_SELCHANGE && notify->lpOFN) {
+            HWND box = GetParent(child);
+            const LRESULT folder = SendMessageA(box, CDM_GETFOLDERPATH, 0, 0);
+            const LRESULT names = SendMessageA(box, CDM_GETSPEC, 0, 0);
+            OPENFILENAMEA* ofn = notify->lpOFN;
+            auto* result = reinterpret_cast<std::vector<char>*>(ofn->lCustData);
+            const size_t needed = static_cast<size_t>(std::max<LRESULT>(folder, 0) + std::max<LRESULT>(names, 0)) + 2;
+            if (result && needed > result->size()) {
+                result->assign(needed * 2, '\0');
+                ofn->lpstrFile = result->data();
+                ofn->nMaxFile = static_cast<DWORD>(result->size());
+            }
+        }
+    }
+    return ImagePreviewHook(child, message, wParam, lParam);
+}
+
 void AddThroughDialog(HWND dialog, BatchDialogState& state) {
     if (!RegisterZeltPreviewClass()) return;
     std::vector<char> result(kChosenFilesSize, '\0');
     const std::string title = Lookup("GUI:CHOOSEFILE");
     const std::string& filter = g_imageLibrary.fileFilter;
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = dialog;
-    ofn.hInstance = ResourceModule();
-    ofn.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
-    ofn.lpstrFile = result.data();
-    ofn.nMaxFile = static_cast<DWORD>(result.size());
-    ofn.lpstrInitialDir = g_settings.batchImportInDir.empty() ? nullptr : g_settings.batchImportInDir.c_str();
-    ofn.lpstrTitle = title.c_str();
-    ofn.lpstrDefExt = "*";
-    ofn.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY |
-                OFN_FILEMUSTEXIST | OFN_ENABLETEMPLATE | OFN_ENABLEHOOK;
-    ofn.lpTemplateName = MAKEINTRESOURCEA(IDD_OPEN_PREVIEW);
-    ofn.lpfnHook = ImagePreviewHook;
-    if (!GetOpenFileNameA(&ofn)) return;
+    for (int attempt = 0;; ++attempt) {
+        OPENFILENAMEA ofn{};
+        ofn.lStructSize = sizeof ofn;
+        ofn.hwndOwner = dialog;
+        ofn.hInstance = ResourceModule();
+        ofn.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
+        ofn.lpstrFile = result.data();
+        ofn.nMaxFile = static_cast<DWORD>(result.size());
+        ofn.lpstrInitialDir = g_settings.batchImportInDir.empty() ? nullptr : g_settings.batchImportInDir.c_str();
+        ofn.lpstrTitle = title.c_str();
+        ofn.lpstrDefExt = "*";
+        ofn.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY |
+                    OFN_FILEMUSTEXIST | OFN_ENABLETEMPLATE | OFN_ENABLEHOOK;
+        ofn.lpTemplateName = MAKEINTRESOURCEA(IDD_OPEN_PREVIEW);
+        ofn.lpfnHook = AddDialogHook;
+        ofn.lCustData = reinterpret_cast<LPARAM>(&result);
+        uint16_t asked = 0;
+        if (GetOpenFileNameA(&ofn)) {
+            if (ChosenFilesComplete(result.data(), result.size())) break;
+        } else {
+            if (CommDlgExtendedError() != FNERR_BUFFERTOOSMALL) return;
+            // The first two bytes hold the size needed, when it fits in them.
+            std::memcpy(&asked, result.data(), sizeof asked);
+        }
+        if (attempt >= 2) return;
+        result.assign(std::max<size_t>(result.size() * 8, size_t{asked} + 2), '\0');
+    }
     std::string folder;
     for (const std::string& path : ChosenFiles(result.data(), result.size(), folder))
         AddFile(dialog, state, path);
@@ -213,6 +259,7 @@ void Run(HWND dialog, BatchDialogState& state) {
     hooks.stopRequested = [&] { return state.stopRequested; };
     const BatchOutcome outcome = RunBatchConversion(job, hooks);
 
+    ShowPictures(dialog, state, PicturesLeftAfterRun(job.pictures, outcome));
     SetRunning(dialog, state, false);
     const std::string text = BatchClosingText(outcome, static_cast<int>(job.pictures.size()), TextOf);
     ShowMessage((outcome.failures.empty() ? MB_ICONINFORMATION : MB_ICONWARNING) | MB_OK, text.c_str());

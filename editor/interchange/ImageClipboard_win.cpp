@@ -5,6 +5,7 @@
 #include "common/WinHandles.h"
 #include "editor/render/DibCanvas.h"
 #include "editor/render/DibCanvas_win.h"
+#include "editor/winui/Message_win.h"
 
 namespace zelt {
 
@@ -13,10 +14,24 @@ namespace {
 // Larger bitmaps are neither made nor taken: their pixels would take gigabytes.
 constexpr int kMaxClipboardSide = 16384;
 
+// Another program may hold the clipboard for a moment (clipboard managers, remote desktop): it is
+// tried for about a quarter of a second before the user is told it is busy.
+constexpr int kOpenAttempts = 10;
+constexpr DWORD kOpenRetryMilliseconds = 25;
+
+bool OpenClipboardPatiently(HWND owner) {
+    for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+        if (attempt > 0) Sleep(kOpenRetryMilliseconds);
+        if (OpenClipboard(owner)) return true;
+    }
+    ShowMessageKey(MB_ICONWARNING, "ERROR:CLIPBOARDBUSY");
+    return false;
+}
+
 // The clipboard, open for as long as this object lives.
 class OpenedClipboard {
   public:
-    explicit OpenedClipboard(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+    explicit OpenedClipboard(HWND owner) : open_(OpenClipboardPatiently(owner)) {}
     ~OpenedClipboard() {
         if (open_) CloseClipboard();
     }

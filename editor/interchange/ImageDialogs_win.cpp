@@ -4,8 +4,11 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "common/WinHandles.h"
+#include "editor/interchange/ImageFilter.h"
 #include "editor/interchange/ImageLibrary_win.h"
 #include "editor/interchange/OpenPreview.h"
 #include "editor/interchange/PreviewFit.h"
@@ -278,16 +281,23 @@ bool ShowImageOpenDialog(char* path, DibCanvas& canvas) {
 }
 
 bool ShowImageSaveDialog(char* path, DibCanvas& canvas) {
+    std::vector<std::string> formats;
+    for (int i = 0; const char* name = ImageSaveFormatName(i); ++i) formats.emplace_back(name);
+    const std::string filter = BuildImageSaveFilter(formats);
+    if (filter.empty()) return false;
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = MessageOwner();
-    ofn.lpstrFilter = g_imageLibrary.fileFilter.c_str();
+    ofn.lpstrFilter = filter.c_str();
     ofn.lpstrFile = path;
     ofn.nMaxFile = kDialogPathSize;
+    // The chosen format's extension is added to a name typed without one.
     ofn.lpstrDefExt = "bmp";
-    ofn.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY;
+    ofn.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
     if (!GetSaveFileNameA(&ofn)) return false;
-    return SaveCanvasAsImage(path, canvas) == 1;
+    if (SaveCanvasAsImage(path, canvas) == 1) return true;
+    ShowMessageKey(MB_ICONERROR, "ERROR:IMAGESAVE");
+    return false;
 }
 
 const char* ImageSaveFormatName(int index) {

@@ -17,8 +17,9 @@ bool RegisterZeltPreviewClass();
 // path holds kDialogPathSize bytes. Its folder is where the dialog starts; on return it holds the
 // chosen file. True when a file was chosen and loaded into canvas.
 bool ShowImageOpenDialog(char* path, DibCanvas& canvas);
-// path holds kDialogPathSize bytes with the proposed name. True when a name was chosen and the
-// canvas written to it.
+// path holds kDialogPathSize bytes with the proposed name; the dialog offers only the formats the
+// image library writes. True when a name was chosen and the canvas written to it; a failed write is
+// reported to the user.
 bool ShowImageSaveDialog(char* path, DibCanvas& canvas);
 
 // The hooks of the two open dialogs, both with the child template IDD_OPEN_PREVIEW.

@@ -1,5 +1,7 @@
 #include "editor/interchange/ImageFilter.h"
 
+#include <cctype>
+
 namespace zelt {
 
 std::string BuildImageFileFilter(std::string_view openFilter) {
@@ -20,6 +22,21 @@ std::string BuildImageFileFilter(std::string_view openFilter) {
     filter += open;
     filter += '\0';
     filter += tail;
+    return filter;
+}
+
+std::string BuildImageSaveFilter(const std::vector<std::string>& formatNames) {
+    std::string filter;
+    for (const std::string& name : formatNames) {
+        if (name.empty()) continue;
+        std::string pattern = "*.";
+        for (char c : name) pattern += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        filter += name + " (" + pattern + ")";
+        filter += '\0';
+        filter += pattern;
+        filter += '\0';
+    }
+    if (!filter.empty()) filter += '\0';
     return filter;
 }
 

@@ -48,12 +48,11 @@ void StorePath(const char* key, const std::string& path) {
     WriteSetting(setting, g_settings);
 }
 
-// The image save dialog on the canvas, proposing the remembered name; what the buffer holds then
-// is remembered, whether the user confirmed or not.
+// The image save dialog on the canvas, proposing the remembered name; a name is remembered once the
+// picture was written to it.
 void SaveWithRememberedName(const char* key, DibCanvas& canvas) {
     PathBuffer path(RememberedPath(key));
-    ShowImageSaveDialog(path.text, canvas);
-    StorePath(key, path.text);
+    if (ShowImageSaveDialog(path.text, canvas)) StorePath(key, path.text);
 }
 
 // The selected tile's normal or extra image on the fill; false without one to show.

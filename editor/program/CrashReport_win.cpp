@@ -132,6 +132,8 @@ bool WaitForHelper(HANDLE thread) {
     return false;
 }
 
+constexpr ULONG kStackOverflowReserve = 64 * 1024;
+
 }  // namespace
 
 void InstallCrashHandler() {
@@ -144,6 +146,10 @@ void InstallCrashHandler() {
         std::memcpy(g_reportPath, path.c_str(), path.size() + 1);
     }
     SetUnhandledExceptionFilter(CrashHandler);
+    // After a stack overflow the handler runs on what is left of the thread's stack: the guarantee
+    // keeps room for it to start the helper thread that writes the report.
+    ULONG reserve = kStackOverflowReserve;
+    SetThreadStackGuarantee(&reserve);
 }
 
 void SetCrashDialogOwner(HWND owner) { g_owner = owner; }

@@ -110,6 +110,7 @@ int RunMessageLoop() {
 }
 
 void ShowMainWindow(HWND window) {
+    RestorePlacementAndRecentFiles();
     if (Shell().undocked) {
         ShowWindow(window, SW_SHOWNORMAL);
         RECT toolbar{}, status{};
@@ -117,8 +118,6 @@ void ShowMainWindow(HWND window) {
         GetClientRect(Shell().status, &status);
         SetWindowPos(window, nullptr, 0, 0, kUndockedWidth, UndockedWindowHeight(toolbar.bottom, status.bottom),
                      SWP_NOMOVE | SWP_NOZORDER);
-    } else {
-        RestorePlacementAndRecentFiles();
     }
     InvalidateRect(window, nullptr, TRUE);
     UpdateWindow(window);

@@ -15,7 +15,9 @@ bool SurfaceSizeOk(int width, int height) {
 
 }  // namespace
 
+// A size without a surface: pixels of an earlier Create would be too few for the new size.
 bool DibCanvas::SetSize(int width, int height) {
+    Destroy();
     width_ = width;
     height_ = height;
     valid_ = true;

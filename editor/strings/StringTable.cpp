@@ -88,8 +88,7 @@ const char* LookupIn(StringTable& table, const StringRunFlags& flags, const char
     if (const StringLabel* label = FindLabel(table, key)) return table.values[label->value].c_str();
     char buffer[256];
     std::snprintf(buffer, sizeof buffer, "MISSING: %s", key);
-    table.missing = buffer;
-    return table.missing.c_str();
+    return table.missing.insert(buffer).first->c_str();
 }
 
 const char* Lookup(const char* key) { return LookupIn(g_stringTable, g_stringFlags, key); }

@@ -2,6 +2,7 @@
 // here at the moment of use.
 #pragma once
 #include <cstdint>
+#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -21,7 +22,7 @@ struct StringTable {
     uint32_t capacity = 0;             // the file's label count
     std::vector<StringLabel> labels;   // the labels read, sorted by name ignoring case
     std::vector<std::string> values;   // 8-bit texts, value i belongs to the i-th label of the file
-    std::string missing;               // the text of the last "MISSING: key" result
+    std::set<std::string> missing;     // every "MISSING: key" text given out; each stays where it is
 };
 
 // The run flags of the command line: -NOCSF shows keys as text, -NOSTR shows no strings at all.
@@ -43,7 +44,8 @@ bool LoadStringTable(const std::string& path);
 void FreeStringTable();
 
 // The text of key: the key itself with keys-as-text, "***FATAL***" without a table or with no-strings,
-// "MISSING: key" for a key not in the table (overwritten by the next missing lookup). Never null.
+// "MISSING: key" for a key not in the table, kept with the table so that a message holding one still
+// reads it after other lookups. Never null.
 const char* Lookup(const char* key);
 const char* LookupIn(StringTable& table, const StringRunFlags& flags, const char* key);
 

@@ -3,7 +3,10 @@
 #include "editor/template/FileBytes.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace zelt {
 
@@ -19,10 +22,15 @@ std::optional<PaletteTable> DecodePalette(std::span<const uint8_t> bytes) {
     return table;
 }
 
+// Reading stops one byte past a palette's size, so a large file chosen by mistake is refused
+// without being read whole.
 std::optional<PaletteTable> LoadPaletteFile(const std::string& path) {
-    std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(path);
-    if (!bytes) return std::nullopt;
-    return DecodePalette(*bytes);
+    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(NativePath(path).c_str(), "rb"), std::fclose);
+    if (!file) return std::nullopt;
+    std::array<uint8_t, kPaletteFileSize + 1> bytes{};
+    const size_t read = std::fread(bytes.data(), 1, bytes.size(), file.get());
+    if (read != kPaletteFileSize) return std::nullopt;
+    return DecodePalette(std::span<const uint8_t>(bytes.data(), read));
 }
 
 int NearestPaletteIndex(uint32_t colour, const PaletteTable& table) {

@@ -30,10 +30,6 @@ std::vector<std::string> Names(const std::string& folder) {
     return names;
 }
 
-bool IsPaletteName(const std::string& name) {
-    return name.size() > 4 && EqualsNoCase(std::string_view(name).substr(name.size() - 4), ".PAL");
-}
-
 }  // namespace
 
 std::vector<PaletteFolderEntry> ScanPaletteFolder(const std::string& palettesFolder) {
@@ -43,7 +39,7 @@ std::vector<PaletteFolderEntry> ScanPaletteFolder(const std::string& palettesFol
         if (!IsFolder(folder)) continue;
         PaletteFolderEntry entry{name, {}};
         for (const std::string& file : Names(folder)) {
-            if (IsPaletteName(file) && !IsFolder(folder + file)) entry.files.push_back(file);
+            if (MatchesExtensionPattern(file, "*.PAL") && !IsFolder(folder + file)) entry.files.push_back(file);
         }
         subfolders.push_back(std::move(entry));
     }

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "editor/template/PaletteFolder.h"
+#include "editor/template/PathText.h"
 
 namespace zelt {
 
@@ -30,7 +31,8 @@ std::vector<PaletteFolderEntry> ScanPaletteFolder(const std::string& palettesFol
         if (!IsFolder(folder)) return;
         PaletteFolderEntry entry{folder.cFileName, {}};
         ForEachEntry(palettesFolder + folder.cFileName + "\\*.PAL", [&](const WIN32_FIND_DATAA& file) {
-            if (!IsFolder(file)) entry.files.push_back(file.cFileName);
+            if (!IsFolder(file) && MatchesExtensionPattern(file.cFileName, "*.PAL"))
+                entry.files.push_back(file.cFileName);
         });
         subfolders.push_back(std::move(entry));
     });

@@ -29,4 +29,11 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+bool MatchesExtensionPattern(std::string_view fileName, std::string_view pattern) {
+    if (pattern.empty() || pattern.front() != '*') return false;
+    const std::string_view extension = pattern.substr(1);  // ".tem"
+    return fileName.size() > extension.size() &&
+           EqualsNoCase(fileName.substr(fileName.size() - extension.size()), extension);
+}
+
 }  // namespace zelt

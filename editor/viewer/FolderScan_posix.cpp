@@ -14,12 +14,8 @@ std::vector<std::string> ScanTemplateFolder(const std::string& folder) {
     for (const char* pattern : kViewerScanPatterns) {
         std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(NativePath(folder).c_str()), closedir);
         if (!dir) return names;
-        const std::string_view wanted(pattern + 1);  // ".tem"
         while (const dirent* entry = readdir(dir.get())) {
-            const std::string name = entry->d_name;
-            if (name.size() > wanted.size() &&
-                EqualsNoCase(std::string_view(name).substr(name.size() - wanted.size()), wanted))
-                names.push_back(name);
+            if (MatchesExtensionPattern(entry->d_name, pattern)) names.emplace_back(entry->d_name);
         }
     }
     return names;

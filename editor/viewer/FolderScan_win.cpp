@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "editor/template/GameTables.h"
+#include "editor/template/PathText.h"
 #include "editor/viewer/FolderScan.h"
 
 namespace zelt {
@@ -12,7 +13,7 @@ std::vector<std::string> ScanTemplateFolder(const std::string& folder) {
         HANDLE search = FindFirstFileA((folder + pattern).c_str(), &found);
         if (search == INVALID_HANDLE_VALUE) continue;
         do {
-            names.push_back(found.cFileName);
+            if (MatchesExtensionPattern(found.cFileName, pattern)) names.push_back(found.cFileName);
         } while (FindNextFileA(search, &found));
         FindClose(search);
     }

@@ -6,6 +6,7 @@
 #include "editor/editing/TileProperties.h"
 #include "editor/settings/Settings.h"
 #include "editor/template/TileLayout.h"
+#include "editor/views/ViewGeometry.h"
 
 namespace zelt {
 
@@ -43,8 +44,8 @@ HotButtonAnchor AnchorOfTile(const TileRecord& tile, int cellW, int cellH, const
         centreY = int64_t{tile.y} - lift + cellH / 2;
         anchor.halfWidth = anchor.halfHeight = cellH / 2;
     }
-    anchor.cx = static_cast<int>(ox + static_cast<double>(centreX - bounds.minX) * zoom);
-    anchor.cy = static_cast<int>(oy + static_cast<double>(centreY - bounds.minY) * zoom);
+    anchor.cx = ClampToInt(ox + static_cast<double>(centreX - bounds.minX) * zoom);
+    anchor.cy = ClampToInt(oy + static_cast<double>(centreY - bounds.minY) * zoom);
     return anchor;
 }
 
@@ -85,7 +86,7 @@ HotButtonPoint HotButtonPosition(int button, const HotButtonAnchor& anchor, int 
         default:
             break;
     }
-    return {static_cast<int>(x), static_cast<int>(y)};
+    return {ClampToInt(x), ClampToInt(y)};
 }
 
 HotButtonVisibility DecideHotButtons(bool quickEditMode, bool documentOpen, const TileRecord* selected,

@@ -95,6 +95,15 @@ LRESULT CALLBACK MainViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         case WM_SIZE:
             PlaceHotButtons();
             return 0;
+        case WM_MOVE:
+            // The undocked View window moves on its own; the buttons stay with the tile.
+            if (Doc().open) PlaceHotButtons();
+            return 0;
+        case WM_MOUSEWHEEL:
+            // Docked, the wheel reaches the main window through the parent chain; the undocked
+            // View window is a window of its own and passes it on.
+            if (Shell().undocked && Shell().main) return SendMessageA(Shell().main, message, wParam, lParam);
+            return DefWindowProcA(window, message, wParam, lParam);
         case WM_PAINT: {
             PaintScope paint(window);
             PaintView(window, paint.Get());
@@ -152,10 +161,9 @@ void FreeMainViewResources() {
 }
 
 void RepaintMainView() {
-    const HWND view = Shell().view;
-    if (!view) return;
-    WindowDc dc(view);
-    if (dc.Get()) PaintView(view, dc.Get());
+    // Painted at the next WM_PAINT (PaintView fills the whole client itself): a window DC drawn on
+    // outside it bypasses the composited main window's buffer and flashes.
+    if (const HWND view = Shell().view) InvalidateRect(view, nullptr, FALSE);
 }
 
 void ZoomIn() {

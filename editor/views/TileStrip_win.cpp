@@ -333,11 +333,9 @@ void RedrawStrip() {
     StripState* state = strip ? StateOf(strip) : nullptr;
     if (!state) return;
     SetupScroll(strip, *state);
-    WindowDc dc(strip);
-    if (!dc.Get()) return;
-    const RECT client = ClientOf(strip);
-    FillRect(dc.Get(), &client, g_backBrush.Get());
-    PaintStrip(strip, dc.Get());
+    // Painted at the next WM_PAINT: a window DC drawn on outside it bypasses the composited main
+    // window's buffer and flashes.
+    InvalidateRect(strip, nullptr, TRUE);
 }
 
 UniqueMenu MakeStripContextMenu(int tileIndex) {

@@ -19,6 +19,13 @@ double ZoomedOut(double zoom) {
     return next < kMinZoom ? kMinZoom : next;
 }
 
+int ClampToInt(double value) {
+    if (!(value == value)) return 0;
+    if (value <= static_cast<double>(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
+    if (value >= static_cast<double>(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
+    return static_cast<int>(value);
+}
+
 std::string ZoomText(double zoom) {
     char text[32];
     std::snprintf(text, sizeof text, "%d%%", static_cast<int>(zoom * 100));
@@ -29,7 +36,7 @@ ViewOffset ImageOffset(int clientWidth, int clientHeight, int64_t imageWidth, in
                        double zoom) {
     const double x = (clientWidth - static_cast<double>(imageWidth) * zoom) * 0.5;
     const double y = (clientHeight - static_cast<double>(imageHeight) * zoom) * 0.5;
-    return {static_cast<int>(x), static_cast<int>(y)};
+    return {ClampToInt(x), ClampToInt(y)};
 }
 
 std::optional<int> HitTileAt(const ViewTiles& view, ViewOffset offset, double zoom, int cx, int cy) {

@@ -24,6 +24,11 @@ double ZoomedOut(double zoom);
 // trunc(zoom x 100) as "%d%%".
 std::string ZoomText(double zoom);
 
+// A window coordinate from a computed one, truncated toward zero and held to the range of int: a
+// template's extreme tile coordinates times the zoom reach past it, where a plain cast is undefined.
+// Not-a-number gives 0.
+int ClampToInt(double value);
+
 struct ViewOffset {
     int x = 0;
     int y = 0;

@@ -21,7 +21,9 @@ inline constexpr const char* kUserClassesKey = "Software\\Classes";
 std::optional<std::string> WriteRegistryEntries(HKEY root, const std::vector<RegistryEntry>& entries);
 
 // Registers one action of the file type for the running program under the user's classes and tells
-// the shell. A registration that stops says so in a message naming the key. True when complete.
+// the shell. A registration that stops says so in a message naming the key. True when complete; an
+// extension the user gave to another program in Explorer stays with it, and a message names such
+// extensions and says how to change the choice.
 bool RegisterFileVerb(FileVerb verb);
 
 // The editor as the Edit action of the template files.

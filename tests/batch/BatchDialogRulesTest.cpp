@@ -62,6 +62,31 @@ TEST(BatchClosingText, SaysWhetherAnythingFailedAndNamesIt) {
               "<MSG:BATCHWITHERRORS>\n\n5 failed:\na.bmp\nb.bmp\nand 3 more");
 }
 
+TEST(ChosenFiles, AListCutAtTheEndOfTheBufferIsNotComplete) {
+    using namespace std::string_literals;
+    const std::string whole = "C:\\in\0a.bmp\0b.bmp\0\0"s;
+    EXPECT_TRUE(ChosenFilesComplete(whole.data(), whole.size()));
+    const std::string single = "C:\\in\\a.bmp\0\0\0"s;
+    EXPECT_TRUE(ChosenFilesComplete(single.data(), single.size()));
+    // Cut inside a name, or filled to the last byte without the closing zero.
+    const std::string cut = "C:\\in\0a.bmp\0b.b\0"s;
+    EXPECT_FALSE(ChosenFilesComplete(cut.data(), cut.size()));
+    EXPECT_FALSE(ChosenFilesComplete(whole.data(), whole.size() - 1));
+    EXPECT_FALSE(ChosenFilesComplete("", 0));
+}
+
+TEST(BatchClosingText, AfterAWholeRunWithFailuresTheListHoldsJustThem) {
+    const std::vector<std::string> pictures = {"C:\\a.bmp", "C:\\b.bmp", "C:\\c.bmp", "C:\\a.bmp"};
+    BatchOutcome outcome{true, 4, false, {{"C:\\a.bmp", "cannot be read"}, {"C:\\a.bmp", "cannot be read"},
+                                          {"C:\\c.bmp", "is not the template's size"}}};
+    EXPECT_EQ(PicturesLeftAfterRun(pictures, outcome),
+              (std::vector<std::string>{"C:\\a.bmp", "C:\\c.bmp", "C:\\a.bmp"}));
+    // A stopped run and a clean one leave the list alone.
+    outcome.stopped = true;
+    EXPECT_EQ(PicturesLeftAfterRun(pictures, outcome), pictures);
+    EXPECT_EQ(PicturesLeftAfterRun(pictures, BatchOutcome{true, 4, false, {}}), pictures);
+}
+
 TEST(BatchClosingText, OnlyPercentDIsFilled) {
     EXPECT_EQ(FillNumbers("%d of %d", {2, 15}), "2 of 15");
     // A translated text with other conversions, or more of them than numbers, is shown as it is.

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
+
 #include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -197,7 +199,13 @@ TEST_F(BatchDialogs, RunsWithFailuresADropAndAStopAndRestoresTheDocument) {
         Click(dialog, IDC_BATCH_START);
         PostMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({good2})), 0);
         messages.push_back(AnswerMessageBox(dialog));
-        EXPECT_EQ(Send(dialog, IDC_BATCH_FILES, LB_GETCOUNT), 4);
+        // The pictures that failed are what the list still holds, as the closing message says.
+        EXPECT_EQ(Send(dialog, IDC_BATCH_FILES, LB_GETCOUNT), 2);
+        char left[64] = {};
+        Send(dialog, IDC_BATCH_FILES, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(left));
+        EXPECT_STREQ(left, "small.bmp");
+        Send(dialog, IDC_BATCH_FILES, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(left));
+        EXPECT_STREQ(left, "missing.bmp");
         EXPECT_TRUE(Enabled(dialog, IDC_BATCH_START));
         EXPECT_TRUE(Enabled(dialog, IDC_BATCH_FILES));
         EXPECT_FALSE(Enabled(dialog, IDC_BATCH_STOP));
@@ -300,6 +308,46 @@ TEST_F(BatchDialogs, ATemplateWithoutTilesCannotStart) {
     EXPECT_TRUE(checked);
     EXPECT_FALSE(Exists(At("remembered\\a.tem")));
     EXPECT_EQ(g_settings.batchImportInDir, root);
+}
+
+TEST_F(BatchDialogs, AddTakesASelectionLargerThanTheFirstBufferWhole) {
+    // 200 names of 40 characters: some 8000 bytes of names, twice the buffer the dialog starts with.
+    std::string typed;
+    for (int i = 0; i < 200; ++i) {
+        char name[64];
+        std::snprintf(name, sizeof name, "picture-with-a-rather-long-name-%03d.bmp", i);
+        Write(At(name), {});
+        typed += std::string("\"") + name + "\" ";
+    }
+    g_settings.batchImportInDir = root;
+    LRESULT count = -1;
+    std::string last;
+    std::thread user([&] {
+        HWND dialog = FindDialog(thread, Lookup("GUI:BATCHIMPORTDLG"));
+        if (!dialog) return;
+        Click(dialog, IDC_BATCH_ADD);
+        // Names typed by hand take the second way: the dialog comes again with room enough.
+        for (int shown = 0; shown < 2; ++shown) {
+            HWND box = FindDialog(thread, "", dialog);
+            if (!box) break;
+            if (!SetDlgItemTextA(box, 0x480, typed.c_str())) SetDlgItemTextA(box, 0x47c, typed.c_str());
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            for (int tries = 0; tries < 200 && IsWindow(box); ++tries) Sleep(20);
+            for (int tries = 0; tries < 50 && Send(dialog, IDC_BATCH_FILES, LB_GETCOUNT) == 0; ++tries) Sleep(20);
+            if (Send(dialog, IDC_BATCH_FILES, LB_GETCOUNT) > 0) break;
+        }
+        count = Send(dialog, IDC_BATCH_FILES, LB_GETCOUNT);
+        char text[128] = {};
+        Send(dialog, IDC_BATCH_FILES, LB_GETTEXT, static_cast<WPARAM>(std::max<LRESULT>(count - 1, 0)),
+             reinterpret_cast<LPARAM>(text));
+        last = text;
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+        for (int tries = 0; tries < 200 && IsWindow(dialog); ++tries) Sleep(20);
+    });
+    ShowBatchImportDialog(parent);
+    user.join();
+    EXPECT_EQ(count, 200);
+    EXPECT_EQ(last, "picture-with-a-rather-long-name-199.bmp");
 }
 
 TEST_F(BatchDialogs, TheCommandsOpenTheDialogs) {

@@ -1,6 +1,7 @@
 // The tile access rule and the undo history.
 #include "editor/editing/TileCommands.h"
 #include "editor/editing/TileProperties.h"
+#include "editor/document/DocumentCreate.h"
 #include "editor/document/DocumentFlows.h"
 #include "tests/document/DocumentFixture.h"
 
@@ -80,6 +81,67 @@ TEST_F(UndoHistoryTest, UndoAfterSaveMakesTheDocumentModifiedSoClosingAsks) {
     ui.answers = {Answer::Cancel};
     EXPECT_FALSE(CloseFlow());
     EXPECT_EQ(Doc().tiles[0].y, 0);
+}
+
+TEST_F(UndoHistoryTest, TheDocumentIsModifiedExactlyWhenItDiffersFromTheFile) {
+    OpenThreeTiles();
+    const int y = Doc().tiles[0].y;
+    ASSERT_TRUE(SetTileY(y + 24));
+    EXPECT_TRUE(Doc().modified);
+    ASSERT_TRUE(UndoCommand());
+    EXPECT_FALSE(Doc().modified);  // back to what was loaded
+    EXPECT_TRUE(CloseFlow());  // without a question
+    EXPECT_TRUE(ui.questions.empty());
+
+    OpenThreeTiles();
+    ASSERT_TRUE(SetTileY(y + 24));
+    ASSERT_TRUE(Save(false));
+    ASSERT_TRUE(SetTileY(y + 48));
+    ASSERT_TRUE(UndoCommand());
+    EXPECT_FALSE(Doc().modified);  // back to what was saved
+    ASSERT_TRUE(UndoCommand());
+    EXPECT_TRUE(Doc().modified);  // the loaded state is no longer in the file
+    ASSERT_TRUE(RedoCommand());
+    EXPECT_FALSE(Doc().modified);
+    // An edit that puts the saved value back leaves nothing to save either.
+    ASSERT_TRUE(SetTileY(y + 12));
+    ASSERT_TRUE(SetTileY(y + 24));
+    EXPECT_FALSE(Doc().modified);
+}
+
+TEST_F(UndoHistoryTest, TheSavedStateCountsAfterItsStepIsGoneAndNotAfterItsBranchIsDropped) {
+    OpenThreeTiles();
+    const int x = Doc().tiles[0].x;
+    for (int i = 1; i <= 25; ++i) ASSERT_TRUE(SetTileX(x + i));
+    while (UndoCommand()) EXPECT_TRUE(Doc().modified);  // the loaded state dropped out of reach
+    for (int i = 0; i < 20; ++i) ASSERT_TRUE(RedoCommand());
+    // Setting every step back by hand reaches the file again.
+    ASSERT_TRUE(SetTileX(x));
+    EXPECT_FALSE(Doc().modified);
+
+    OpenThreeTiles();
+    ASSERT_TRUE(SetTileX(x + 5));
+    ASSERT_TRUE(Save(false));
+    ASSERT_TRUE(UndoCommand());
+    ASSERT_TRUE(SetTileY(24));  // drops the saved step from the redo branch
+    EXPECT_TRUE(Doc().modified);
+    ASSERT_TRUE(UndoCommand());
+    EXPECT_TRUE(Doc().modified);  // the loaded state, not the saved one
+}
+
+TEST_F(UndoHistoryTest, ANewTemplateStaysModifiedUntilItIsSaved) {
+    ASSERT_TRUE(CreateTemplate(kTsFs, 1, 2, 0));
+    EXPECT_TRUE(Doc().modified);
+    ASSERT_TRUE(SetTileX(9));
+    ASSERT_TRUE(UndoCommand());
+    EXPECT_TRUE(Doc().modified);
+    ui.savePaths = {At("new.tem")};
+    ASSERT_TRUE(Save(false));
+    EXPECT_FALSE(Doc().modified);
+    ASSERT_TRUE(RedoCommand());
+    EXPECT_TRUE(Doc().modified);
+    ASSERT_TRUE(UndoCommand());
+    EXPECT_FALSE(Doc().modified);
 }
 
 TEST_F(UndoHistoryTest, SelectionPastTheListAfterUndoMovesToTheLastTile) {

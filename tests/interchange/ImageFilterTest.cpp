@@ -29,3 +29,10 @@ TEST(ImageFilter, ALongListIsCutAtAWholeEntry) {
     // One entry longer than the whole buffer leaves an empty list, never an overflow.
     EXPECT_LE(BuildImageFileFilter(std::string(300, 'A') + ";").size(), kImageFilterSize);
 }
+
+TEST(ImageFilter, TheSaveFilterOffersOnlyTheWrittenFormatsByTheirOwnExtension) {
+    EXPECT_EQ(BuildImageSaveFilter({"BMP", "JPEG", "PNG"}),
+              "BMP (*.bmp)\0*.bmp\0JPEG (*.jpeg)\0*.jpeg\0PNG (*.png)\0*.png\0\0"s);
+    EXPECT_EQ(BuildImageSaveFilter({"", "GIF"}), "GIF (*.gif)\0*.gif\0\0"s);
+    EXPECT_EQ(BuildImageSaveFilter({}), "");
+}

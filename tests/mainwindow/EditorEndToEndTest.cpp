@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -93,6 +94,45 @@ protected:
             },
             reinterpret_cast<LPARAM>(&count));
         return count.visible;
+    }
+
+    // The editor's visible top-level windows of a class (its hot buttons, its undocked windows).
+    static std::vector<HWND> TopWindows(DWORD processId, const char* className) {
+        struct Search {
+            DWORD processId;
+            const char* className;
+            std::vector<HWND> found;
+        } search{processId, className, {}};
+        EnumWindows(
+            [](HWND w, LPARAM param) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(param);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                char name[64] = {};
+                GetClassNameA(w, name, sizeof name);
+                if (owner == s->processId && IsWindowVisible(w) && std::strcmp(name, s->className) == 0)
+                    s->found.push_back(w);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+    // A dialog box of the editor that was not up before.
+    static HWND NewDialog(DWORD processId, const std::vector<HWND>& before) {
+        HWND dialog = nullptr;
+        WaitFor([&] {
+            for (HWND w : TopWindows(processId, "#32770")) {
+                if (std::find(before.begin(), before.end(), w) == before.end()) dialog = w;
+            }
+            return dialog != nullptr;
+        });
+        return dialog;
+    }
+    static bool AllEnabled(const std::vector<HWND>& windows, bool enabled) {
+        for (HWND w : windows) {
+            if ((IsWindowEnabled(w) != FALSE) != enabled) return false;
+        }
+        return !windows.empty();
     }
 
     static HWND Child(HWND window, const char* className) { return FindWindowExA(window, nullptr, className, nullptr); }
@@ -336,11 +376,16 @@ TEST_F(EditorRun, SaveWritesWhatResavingWrites) {
     RunningProgram editor(Exe() + " " + Map("Ridge.sno"), program_.Path());
     HWND window = Start(editor);
     ASSERT_TRUE(window);
-    // An edit and its undo: the tiles are as loaded, but the document counts as changed.
+    // An edit and its undo: the tiles are as loaded, so Save asks whether to save all the same.
     Command(window, IDM_ADD_TILE);
     Command(window, IDM_UNDO);
     EXPECT_TRUE(Enabled(window, IDM_REDO));
-    Command(window, IDM_SAVE);
+    PostMessageA(window, WM_COMMAND, IDM_SAVE, 0);
+    HWND question = editor.FindWindowOfClass("#32770", kStartTime);
+    ASSERT_TRUE(question);
+    PostMessageA(question, WM_COMMAND, IDYES, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(question); }));
+    Command(window, 0);  // the save has run once the window answers again
 
     LoadHere(HostToWindowsPath(ZELT_DIST_DIR) + "\\samples\\Ridge.sno");
     ASSERT_TRUE(SaveTemplateFile(program_.File("resaved.sno")));
@@ -390,6 +435,130 @@ TEST_F(EditorRun, ARelativePathOnTheCommandLineBecomesTheFullPath) {
     HWND window = Start(editor);
     ASSERT_TRUE(window);
     EXPECT_EQ(WindowText(window), Lookup("TXT_NAME") + " - [" + Map("Ridge.sno") + "]");
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.WaitForExit(10000), 0u);
+}
+
+TEST_F(EditorRun, UndoBackToTheSavedStateAsksNothingAtClose) {
+    RunningProgram editor(Exe() + " " + Map("Mesa.des"), program_.Path());
+    HWND window = Start(editor);
+    ASSERT_TRUE(window);
+    // An edit, saved; then an edit and its undo: back at what the file holds.
+    Command(window, IDM_DELETE_TILE);
+    Command(window, IDM_SAVE);
+    Command(window, IDM_ADD_TILE);
+    Command(window, IDM_ADD_TILE);
+    Command(window, IDM_UNDO);
+    Command(window, IDM_UNDO);
+    EXPECT_TRUE(Enabled(window, IDM_REDO));
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.WaitForExit(10000), 0u);
+    LoadHere(Map("Mesa.des"));
+    const size_t saved = Doc().tiles.size();
+    LoadHere(HostToWindowsPath(ZELT_DIST_DIR) + "\\samples\\Mesa.des");
+    EXPECT_EQ(saved + 1, Doc().tiles.size());
+}
+
+TEST_F(EditorRun, ATemplateOpenedFromTheCommandLineEntersTheRecentList) {
+    const std::string ini = "[TipOfTheDay]\r\nShowAtStart=no\r\n[RecentFiles]\r\nMaxNumber=6\r\nRecent0=" +
+                            Map("Meadow.tem") + "\r\nRecent1=" + Map("Plaza.urb") + "\r\n";
+    WriteFile(program_.File("Zelt_Builder.ini"), std::vector<uint8_t>(ini.begin(), ini.end()));
+    {
+        RunningProgram editor(Exe() + " " + Map("Mesa.des"), program_.Path());
+        ASSERT_TRUE(Start(editor));
+        PostMessageA(editor.FindWindowOfClass("Zelt_BuilderClass", kStartTime), WM_CLOSE, 0, 0);
+        EXPECT_EQ(editor.WaitForExit(10000), 0u);
+    }
+    std::string written = Text(ReadFile(program_.File("Zelt_Builder.ini")));
+    EXPECT_NE(written.find("Recent0=" + Map("Meadow.tem") + "\r\nRecent1=" + Map("Plaza.urb") + "\r\nRecent2=" +
+                           Map("Mesa.des")),
+              std::string::npos)
+        << written;
+
+    // A file already in the list moves to its newest end, once.
+    RunningProgram editor(Exe() + " " + Map("Meadow.tem"), program_.Path());
+    ASSERT_TRUE(Start(editor));
+    PostMessageA(editor.FindWindowOfClass("Zelt_BuilderClass", kStartTime), WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.WaitForExit(10000), 0u);
+    written = Text(ReadFile(program_.File("Zelt_Builder.ini")));
+    EXPECT_NE(written.find("Recent0=" + Map("Plaza.urb") + "\r\nRecent1=" + Map("Mesa.des") + "\r\nRecent2=" +
+                           Map("Meadow.tem")),
+              std::string::npos)
+        << written;
+    EXPECT_EQ(written.find("Recent3="), std::string::npos) << written;
+}
+
+TEST_F(EditorRun, TheHotButtonsRestWhileADialogIsUp) {
+    RunningProgram editor(Exe() + " " + Map("Meadow.tem"), program_.Path());
+    HWND window = Start(editor);
+    ASSERT_TRUE(window);
+    Command(window, IDM_QUICK_EDIT);
+    ASSERT_TRUE(WaitFor([&] { return VisibleHotButtons(editor.Id()) >= 4; }, 10000));
+    const std::vector<HWND> buttons = TopWindows(editor.Id(), "HotButtonClass");
+    EXPECT_TRUE(AllEnabled(buttons, true));
+
+    // A click on a hot button under the dialog would change the template behind it.
+    PostMessageA(window, WM_COMMAND, IDM_OPTIONS, 0);
+    HWND dialog = NewDialog(editor.Id(), {});
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(WaitFor([&] { return AllEnabled(buttons, false); }));
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+    EXPECT_TRUE(WaitFor([&] { return AllEnabled(buttons, true); }));
+
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.WaitForExit(10000), 0u);
+}
+
+TEST_F(EditorRun, UndockedTheViewZoomsWithTheWheelTakesTheButtonsAlongAndRestsUnderADialog) {
+    RunningProgram editor(Exe() + " -UNDOCK " + Map("Meadow.tem"), program_.Path());
+    ASSERT_TRUE(editor.Started());
+    HWND window = editor.FindWindowOfClass("Zelt_BuilderClass", kStartTime);
+    ASSERT_TRUE(window);
+    if (HWND splash = editor.FindWindowOfClass("SplashScreenClass", 2000)) {
+        PostMessageA(splash, WM_LBUTTONUP, 0, 0);
+        WaitFor([&] { return !IsWindowVisible(splash); });
+    }
+    HWND view = editor.FindWindowOfClass("MainViewClass", kStartTime);
+    HWND strip = editor.FindWindowOfClass("StripSelectClass", kStartTime);
+    ASSERT_TRUE(view && strip);
+    ASSERT_TRUE(WaitFor([&] { return WindowText(window).find(" - [") != std::string::npos; }));
+
+    const std::string before = StatusText(window, 2);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(view, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0, SMTO_NORMAL, 10000, &result);
+    EXPECT_TRUE(WaitFor([&] { return StatusText(window, 2) == "120%"; })) << before << " " << StatusText(window, 2);
+    SendMessageTimeoutA(view, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0, SMTO_NORMAL, 10000, &result);
+    EXPECT_TRUE(WaitFor([&] { return StatusText(window, 2) == "100%"; })) << StatusText(window, 2);
+
+    // Moving the View window takes the hot buttons with it.
+    Command(window, IDM_QUICK_EDIT);
+    ASSERT_TRUE(WaitFor([&] { return VisibleHotButtons(editor.Id()) >= 4; }, 10000));
+    const std::vector<HWND> buttons = TopWindows(editor.Id(), "HotButtonClass");
+    RECT viewRect{}, buttonRect{};
+    GetWindowRect(view, &viewRect);
+    GetWindowRect(buttons.front(), &buttonRect);
+    SetWindowPos(view, nullptr, viewRect.left + 37, viewRect.top + 23, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT movedButton{};
+    EXPECT_TRUE(WaitFor([&] {
+        GetWindowRect(buttons.front(), &movedButton);
+        return movedButton.left == buttonRect.left + 37 && movedButton.top == buttonRect.top + 23;
+    })) << movedButton.left - buttonRect.left << ", " << movedButton.top - buttonRect.top;
+
+    // Under a dialog the View, the strip, the panel and the buttons take no clicks.
+    const std::vector<HWND> panels = TopWindows(editor.Id(), "#32770");
+    PostMessageA(window, WM_COMMAND, IDM_OPTIONS, 0);
+    HWND dialog = NewDialog(editor.Id(), panels);
+    ASSERT_TRUE(dialog);
+    std::vector<HWND> floating = buttons;
+    floating.push_back(view);
+    floating.push_back(strip);
+    floating.insert(floating.end(), panels.begin(), panels.end());
+    EXPECT_TRUE(WaitFor([&] { return AllEnabled(floating, false); }));
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+    EXPECT_TRUE(WaitFor([&] { return AllEnabled(floating, true); }));
+
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(editor.WaitForExit(10000), 0u);
 }

@@ -293,6 +293,30 @@ TEST_F(OptionsTest, AStoppedRegistrationSaysWhichKeyAndLeavesTheExtensionsAlone)
     EXPECT_EQ(hive.Read(std::string(kClasses) + ".TEM"), "<no key>");
 }
 
+TEST_F(OptionsTest, AssociateSaysWhichFilesTheUserGaveToAnotherProgramAndHowToChangeThat) {
+    ScratchUserHive hive;
+    ASSERT_TRUE(hive.Ready());
+    const std::string fileExts = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
+    hive.Write(fileExts + ".TEM\\UserChoice", "ProgId", "Other.Editor");
+    hive.Write(fileExts + ".des\\UserChoice", "ProgId", "Other.Viewer");
+    hive.Write(fileExts + ".SNO\\UserChoice", "ProgId", "ZeltFileType");  // chosen for us: fine
+    std::string message;
+    {
+        DialogDriver driver([&](HWND dialog) {
+            PostMessageA(dialog, WM_COMMAND, IDC_OPT_ASSOCIATE, 0);
+            message = CloseMessageOver(dialog);
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+        ShowOptionsDialog(window_);
+    }
+    EXPECT_NE(message.find(Lookup("MSG:USERCHOICE")), std::string::npos) << message;
+    EXPECT_NE(message.find(".TEM, .DES"), std::string::npos) << message;
+    EXPECT_EQ(message.find(".SNO"), std::string::npos) << message;
+    // The choice itself is left alone; the registration is written all the same.
+    EXPECT_EQ(hive.Read(fileExts + ".TEM\\UserChoice", "ProgId"), "Other.Editor");
+    EXPECT_EQ(hive.Read(std::string(kClasses) + ".TEM"), "ZeltFileType");
+}
+
 TEST(RegistryEntries, WritingStopsAtTheFirstKeyThatCannotBeMade) {
     HKEY raw = nullptr;
     const std::string scratch = "Software\\ZeltTest\\Entries" + std::to_string(GetCurrentProcessId());

@@ -140,6 +140,17 @@ TEST(DibCanvas, SizeWithoutSurfaceDrawsNothing) {
     c.Clear(3);
     EXPECT_EQ(c.GetPixel(1, 1), 0u);
     EXPECT_EQ(c.RowPointer(0), nullptr);
+
+    // After Create, a new size lets go of the small surface instead of writing past it.
+    DibCanvas made;
+    ASSERT_TRUE(made.Create(2, 2));
+    EXPECT_TRUE(made.SetSize(100, 100));
+    EXPECT_EQ(made.Bits(), nullptr);
+    EXPECT_EQ(made.RowPointer(99), nullptr);
+    made.SetPixel(99, 99, 5);
+    made.Clear(7);
+    EXPECT_EQ(made.GetPixel(99, 99), 0u);
+    EXPECT_EQ(made.Width(), 100);
 }
 
 TEST(IndexedCanvas, InvertsThroughItsOwnPalette) {

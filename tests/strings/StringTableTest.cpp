@@ -134,7 +134,7 @@ TEST(StringTable, HugeLengthsEndTheListWithoutAllocating) {
     }
 }
 
-TEST(StringTable, RunFlagsAndTheMissingBuffer) {
+TEST(StringTable, RunFlagsAndTheMissingTexts) {
     StringTable table = Build(Csf({{"GUI:OK", u"OK"}}));
     EXPECT_STREQ(LookupIn(table, {.keysAsText = true}, "GUI:OK"), "GUI:OK");
     EXPECT_STREQ(LookupIn(table, {.keysAsText = true, .noStrings = true}, "GUI:OK"), "GUI:OK");
@@ -143,8 +143,10 @@ TEST(StringTable, RunFlagsAndTheMissingBuffer) {
     const char* first = Find(table, "GUI:ONE");
     EXPECT_STREQ(first, "MISSING: GUI:ONE");
     const char* second = Find(table, "GUI:TWO");
-    EXPECT_EQ(first, second);  // one shared buffer: the first text is replaced
-    EXPECT_STREQ(first, "MISSING: GUI:TWO");
+    // Each missing key has a text of its own: a message box that took the first still shows it.
+    EXPECT_STREQ(first, "MISSING: GUI:ONE");
+    EXPECT_STREQ(second, "MISSING: GUI:TWO");
+    EXPECT_EQ(Find(table, "GUI:ONE"), first);  // asked again, the same text rather than another copy
 
     const std::string longKey(400, 'K');
     EXPECT_EQ(std::strlen(Find(table, longKey.c_str())), 255u);

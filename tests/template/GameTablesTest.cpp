@@ -61,3 +61,16 @@ TEST(PathText, FolderFileAndExtension) {
     EXPECT_EQ(ExtensionOf("C:\\a\\c"), std::nullopt);
     EXPECT_EQ(ExtensionOf("x."), "");
 }
+
+TEST(PathText, WildcardResultsKeepOnlyTheExactExtension) {
+    EXPECT_TRUE(MatchesExtensionPattern("a.tem", "*.tem"));
+    EXPECT_TRUE(MatchesExtensionPattern("DESERT.TEM", "*.tem"));
+    EXPECT_TRUE(MatchesExtensionPattern("my.map.Pal", "*.PAL"));
+    // Names a search finds through their short alias only.
+    EXPECT_FALSE(MatchesExtensionPattern("notes.temp", "*.tem"));
+    EXPECT_FALSE(MatchesExtensionPattern("x.palx", "*.PAL"));
+    EXPECT_FALSE(MatchesExtensionPattern("long name.sno~", "*.sno"));
+    EXPECT_FALSE(MatchesExtensionPattern("atem", "*.tem"));
+    EXPECT_FALSE(MatchesExtensionPattern(".tem", "*.tem"));
+    EXPECT_FALSE(MatchesExtensionPattern("a.tem", ".tem"));  // not a wildcard
+}

@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <dlgs.h>
 
 #include <atomic>
+#include <cctype>
 #include <functional>
 #include <string>
 #include <thread>
@@ -239,6 +241,87 @@ TEST_F(TileImageCommands, CopiedImagesPasteBackIntoAnotherTile) {
     EXPECT_TRUE(Doc().modified);
     EXPECT_TRUE(CanUndo());
     EXPECT_FALSE(RunTileImageCommand(IDM_SAVE));
+}
+
+TEST_F(TileImageCommands, ABusyClipboardIsTriedAgainBrieflyThenReportedBusy) {
+    OpenThreeTiles();
+    Doc().selected = 0;
+    // Another thread holds the clipboard open, as another program would, until it is told to let go.
+    std::atomic<bool> opened{false}, release{false};
+    auto holder = [&](int milliseconds) {
+        return std::thread([&, milliseconds] {
+            opened = OpenClipboard(nullptr) != FALSE;
+            for (int waited = 0; !release && (milliseconds < 0 || waited < milliseconds); waited += 10) Sleep(10);
+            if (opened) CloseClipboard();
+        });
+    };
+
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+    // Let go after a tenth of a second: the copy gets through without a word.
+    std::thread brief = holder(100);
+    ASSERT_TRUE(WaitFor([&] { return opened.load(); }, 2000));
+    EXPECT_TRUE(RunTileImageCommand(IDM_COPY_NORMAL_IMAGE));
+    brief.join();
+    ColourImage taken;
+    ASSERT_TRUE(TakeClipboardPicture(nullptr, taken));
+    EXPECT_EQ(taken.width, 48);
+
+    // Held on: the copy says the clipboard is busy.
+    opened = false;
+    std::thread held = holder(-1);
+    ASSERT_TRUE(WaitFor([&] { return opened.load(); }, 2000));
+    std::string said;
+    DialogDriver driver([&](HWND box) {
+        said = StaticTexts(box);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_TRUE(RunTileImageCommand(IDM_COPY_NORMAL_IMAGE));
+    EXPECT_TRUE(driver.Acted());
+    release = true;
+    held.join();
+    EXPECT_NE(said.find(Lookup("ERROR:CLIPBOARDBUSY")), std::string::npos) << said;
+}
+
+TEST_F(TileImageCommands, TheSaveDialogOffersTheWrittenFormatsAndAFailedWriteIsSaidAndNotRemembered) {
+    OpenThreeTiles();
+    const std::string earlier = At("earlier.bmp");
+    g_settings.exportAll = earlier;
+    WriteSetting(*FindSettingKey("Paths", "ExportAll"), g_settings);
+    const std::vector<std::string> formats = SaveFormats();
+    std::vector<std::string> offered;
+    std::string said;
+    const std::string unwritable = At("picture.jpg");  // the library knows "jpeg", not "jpg"
+    DialogDriver driver([&](HWND dialog) {
+        const LRESULT count = SendDlgItemMessageA(dialog, cmb1, CB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            char text[128] = {};
+            SendDlgItemMessageA(dialog, cmb1, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            offered.push_back(text);
+        }
+        if (!SetDlgItemTextA(dialog, edt1, unwritable.c_str())) SetDlgItemTextA(dialog, cmb13, unwritable.c_str());
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
+        HWND box = nullptr;
+        WaitFor([&] { return (box = DialogOfThread(thread, dialog)) != nullptr && !IsWindow(dialog); }, 8000);
+        if (!box) return;
+        said = StaticTexts(box);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    ASSERT_TRUE(RunTileImageCommand(IDM_EXPORT_ALL));
+    ASSERT_TRUE(driver.Acted());
+    ASSERT_EQ(offered.size(), formats.size());
+    for (size_t i = 0; i < formats.size(); ++i) {
+        std::string lower = formats[i];
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_EQ(offered[i], formats[i] + " (*." + lower + ")");
+    }
+    EXPECT_NE(said.find(Lookup("ERROR:IMAGESAVE")), std::string::npos) << said;
+    EXPECT_FALSE(Exists(unwritable));
+    g_settings.exportAll.clear();
+    ReadSetting(*FindSettingKey("Paths", "ExportAll"), g_settings);
+    EXPECT_EQ(g_settings.exportAll, earlier);
 }
 
 TEST_F(TileImageCommands, NormalCropDialogClampsTypedValuesAndCentresOnClicks) {

@@ -1,6 +1,8 @@
 // Where the hot buttons go, which of them show, and what their commands do to the selected tile.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "editor/document/DocumentClass.h"
 #include "editor/settings/Settings.h"
 #include "editor/views/HotButtonLayout.h"
@@ -48,6 +50,17 @@ TEST(HotButtonLayoutTest, SurroundTheCellAtZoomTwo) {
     // A negative sum is truncated toward zero as one double expression.
     const HotButtonAnchor left{-100, 0, 1, 1};
     EXPECT_EQ(HotButtonPosition(1, left, 20, 16, 1.5).x, -83);
+}
+
+TEST(HotButtonLayoutTest, ATileFarOutsideTheWindowGivesPlacesAtTheEndsOfTheRange) {
+    const TileRecord far = Tile(2000000000, 2000000000);
+    const TemplateBounds bounds{-2000000000, 2000000048, -2000000000, 2000000024};
+    const HotButtonAnchor anchor = AnchorOfTile(far, 48, 24, bounds, 400, 300, 10.0, false);
+    EXPECT_EQ(anchor.cx, INT_MAX);
+    EXPECT_EQ(anchor.cy, INT_MAX);
+    EXPECT_EQ(HotButtonPosition(1, anchor, 20, 16, 10.0).x, INT_MAX);
+    const HotButtonAnchor before{INT_MIN, INT_MIN, 1000, 1000};
+    EXPECT_EQ(HotButtonPosition(3, before, 20, 16, 10.0).x, INT_MIN);
 }
 
 TEST(HotButtonLayoutTest, ExtraEditModeSurroundsTheExtraBox) {

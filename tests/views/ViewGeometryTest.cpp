@@ -1,6 +1,9 @@
 // The main view's zoom steps, centring and click hit test.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
+
 #include <vector>
 
 #include "editor/render/DibCanvas.h"
@@ -39,6 +42,17 @@ TEST(ViewOffsetTest, CentresSmallImagesAndClipsLargeOnesEqually) {
     EXPECT_EQ(ImageOffset(100, 100, 301, 303, 1.0).x, -100);
     EXPECT_EQ(ImageOffset(100, 100, 301, 303, 1.0).y, -101);
     EXPECT_EQ(ImageOffset(100, 100, 101, 100, 1.0).x, 0);
+}
+
+TEST(ViewOffsetTest, CoordinatesPastTheRangeOfIntAreHeldAtItsEnds) {
+    // A template whose tiles lie billions of pixels apart, at the largest zoom.
+    const int64_t huge = int64_t{1} << 40;
+    EXPECT_EQ(ImageOffset(100, 100, huge, huge, kMaxZoom).x, INT_MIN);
+    EXPECT_EQ(ClampToInt(1e300), INT_MAX);
+    EXPECT_EQ(ClampToInt(-1e300), INT_MIN);
+    EXPECT_EQ(ClampToInt(std::nan("")), 0);
+    EXPECT_EQ(ClampToInt(-2.9), -2);
+    EXPECT_EQ(ClampToInt(2147483646.5), 2147483646);
 }
 
 TileRecord TileAt(int x, int y, int height = 0) {
