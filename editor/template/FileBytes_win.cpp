@@ -85,8 +85,14 @@ bool ReplaceFileWith(const std::string& from, const std::string& to, std::string
     DWORD code = ERROR_FILE_NOT_FOUND;
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        if (ReplaceFileW(target.c_str(), source.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
+        if (ReplaceFileW(target.c_str(), source.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                         nullptr)) {
+            // Not every implementation carries the attributes over (Wine's does not): set them again.
+            constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                    FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+            if (attributes & kKept) SetFileAttributesW(target.c_str(), attributes & kKept);
             return true;
+        }
         code = GetLastError();
     }
     if (code == ERROR_FILE_NOT_FOUND) {
