@@ -127,7 +127,7 @@ TEST(CommandTableTest, MatchesTheFirstEnabledCommandWithExactlyTheseKeys) {
     EXPECT_EQ(MatchHotkey(table, Ctrl('S')), nullptr);
     table.records.back().key = 'S';
     table.records.back().ctrl = 1;
-    EXPECT_EQ(MatchHotkey(table, Ctrl('S'))->command, static_cast<uint32_t>(IDM_HOT_HEIGHT_DOWN));
+    EXPECT_EQ(MatchHotkey(table, Ctrl('S'))->command, static_cast<uint32_t>(IDM_STRIP_PAINT_PROGRAM));
 }
 
 TEST(CommandTableTest, AssigningTakesTheCombinationFromEveryOtherCommand) {
