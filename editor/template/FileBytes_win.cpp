@@ -9,13 +9,20 @@ namespace zelt {
 
 namespace {
 
-// The path in wide characters; a full path as long as the limit or longer gets the prefix that lifts
-// the limit, so the temporary file beside a target of 259 characters can still be written.
+// The path in wide characters and fully qualified; one as long as the limit or longer gets the prefix
+// that lifts the limit, so the temporary file beside a target of 259 characters can still be written.
 std::wstring WidePath(const std::string& path) {
     const int length = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(length), L'\0');
     if (length > 0)
         MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), wide.data(), length);
+    // A relative name (the command-line tool takes them) made full, as ReplaceFile wants.
+    const DWORD full = wide.empty() ? 0 : GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (full > 0) {
+        std::wstring absolute(full, L'\0');
+        const DWORD written = GetFullPathNameW(wide.c_str(), full, absolute.data(), nullptr);
+        if (written > 0 && written < full) wide.assign(absolute.c_str(), written);
+    }
     if (wide.size() < MAX_PATH) return wide;
     if (wide.size() > 2 && wide[1] == L':' && wide[2] == L'\\') return L"\\\\?\\" + wide;
     if (wide.size() > 2 && wide[0] == L'\\' && wide[1] == L'\\' && wide[2] != L'?')
