@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/WinHandles.h"
 #include "pictor/FormatList.h"
 #include "pictor/GdiPlusOwners.h"
 
@@ -17,10 +18,27 @@ namespace zelt::pictor {
 
 namespace {
 
+inline void ReleaseStream(IStream* stream) { stream->Release(); }
+using UniqueStream = Owned<NullHandle<IStream*, ReleaseStream>>;
+
+// An image decoded from a copy of its file's bytes in memory, so the file itself is not held open.
+// The stream is what GDI+ reads the bitmap from; it must outlive the bitmap.
+struct DecodedImage {
+    std::wstring name;
+    UniqueStream stream;
+    GdiPlusBitmap bitmap;
+    UINT width = 0;
+    UINT height = 0;
+};
+
 struct Library {
     GdiPlusSession gdiPlus;
     std::string openFilter;
     std::string saveFilter;
+    // The image ImageGetSize decoded, kept for the ImageLoad of the same name that follows: the
+    // size the caller allocated for and the pixels it gets come from one decoding, even when the file
+    // changes in between. Declared after the session, so it goes before GDI+ shuts down.
+    std::unique_ptr<DecodedImage> sized;
 };
 
 std::unique_ptr<Library> g_library;
@@ -93,20 +111,53 @@ const char* FormatName(const std::string& list, int index) {
     return CopyFormatName(list, index, g_formatName, sizeof g_formatName) ? g_formatName : nullptr;
 }
 
+// The file's bytes in a stream of their own; none when the file cannot be read whole.
+UniqueStream StreamOfFile(const WCHAR* name) {
+    const UniqueFile file(CreateFileW(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0 || size.QuadPart > 0x7FFFFFFF)
+        return UniqueStream();
+    const DWORD bytes = static_cast<DWORD>(size.QuadPart);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!memory) return UniqueStream();
+    void* data = GlobalLock(memory);
+    DWORD read = 0;
+    const bool whole = data && ReadFile(file.Get(), data, bytes, &read, nullptr) && read == bytes;
+    if (data) GlobalUnlock(memory);
+    UniqueStream stream;
+    // The stream frees the memory when it goes.
+    if (!whole || CreateStreamOnHGlobal(memory, TRUE, stream.Out()) != S_OK) {
+        GlobalFree(memory);
+        return UniqueStream();
+    }
+    return stream;
+}
+
+// The image of the file, decoded once; an image of 0 x 0 when the file is not a readable image.
+std::unique_ptr<DecodedImage> Decode(const WideName& wide) {
+    auto image = std::make_unique<DecodedImage>();
+    image->name = std::wstring(wide.View());
+    image->stream = StreamOfFile(wide.text.data());
+    if (!image->stream ||
+        gp::GdipCreateBitmapFromStream(image->stream.Get(), image->bitmap.Out()) != Gdiplus::Ok ||
+        gp::GdipGetImageWidth(image->bitmap.Get(), &image->width) != Gdiplus::Ok ||
+        gp::GdipGetImageHeight(image->bitmap.Get(), &image->height) != Gdiplus::Ok) {
+        image->bitmap.Reset();
+        image->width = image->height = 0;
+    }
+    return image;
+}
+
 int GetSize(const char* fileName, int size[2]) {
     if (!g_library || fileName == nullptr || size == nullptr || !FileExists(fileName)) return 0;
     WideName wide;
     if (!wide.From(fileName)) return 0;
-    UINT width = 0;
-    UINT height = 0;
-    GdiPlusBitmap bitmap;
-    if (gp::GdipCreateBitmapFromFile(wide.text.data(), bitmap.Out()) == Gdiplus::Ok &&
-        (gp::GdipGetImageWidth(bitmap.Get(), &width) != Gdiplus::Ok ||
-         gp::GdipGetImageHeight(bitmap.Get(), &height) != Gdiplus::Ok)) {
-        width = height = 0;
-    }
-    size[0] = static_cast<int>(width);
-    size[1] = static_cast<int>(height);
+    g_library->sized.reset();
+    std::unique_ptr<DecodedImage> image = Decode(wide);
+    size[0] = static_cast<int>(image->width);
+    size[1] = static_cast<int>(image->height);
+    if (image->bitmap) g_library->sized = std::move(image);
     return 1;
 }
 
@@ -114,15 +165,13 @@ int Load(const char* fileName, uint32_t* pixels) {
     if (!g_library || fileName == nullptr || pixels == nullptr || !FileExists(fileName)) return 0;
     WideName wide;
     if (!wide.From(fileName)) return 0;
-    GdiPlusBitmap bitmap;
-    UINT width = 0;
-    UINT height = 0;
-    if (gp::GdipCreateBitmapFromFile(wide.text.data(), bitmap.Out()) != Gdiplus::Ok ||
-        gp::GdipGetImageWidth(bitmap.Get(), &width) != Gdiplus::Ok ||
-        gp::GdipGetImageHeight(bitmap.Get(), &height) != Gdiplus::Ok) {
-        return 0;
-    }
-    const LockedPixels locked(bitmap, Gdiplus::ImageLockModeRead, PixelFormat32bppRGB,
+    // The image the size was read from; a caller that did not ask for the size gets a fresh one.
+    std::unique_ptr<DecodedImage> image = std::move(g_library->sized);
+    if (!image || image->name != wide.View()) image = Decode(wide);
+    if (!image->bitmap) return 0;
+    const UINT width = image->width;
+    const UINT height = image->height;
+    const LockedPixels locked(image->bitmap, Gdiplus::ImageLockModeRead, PixelFormat32bppRGB,
                               static_cast<int>(width), static_cast<int>(height));
     if (!locked) return 0;
     for (UINT y = 0; y < height; ++y) {

@@ -42,6 +42,12 @@ const HotButtonCommand kHotButtonCommands[] = {
     {IDM_HOT_HEIGHT_DOWN, "TXT_QM_HBOTTOM"},
 };
 
+// Commands of the tile strip's context menu that can take a hotkey. They come after every other
+// command, so the sequence numbers Environment.dat names commands by stay what they were.
+const HotButtonCommand kStripCommands[] = {
+    {IDM_STRIP_PAINT_PROGRAM, "GUI:STPPAINTPROGRAM"},
+};
+
 std::string HintOf(const std::string& key, const TextLookup& lookup) {
     return lookup((key + "HINT").c_str());
 }
@@ -90,6 +96,8 @@ void BuildCommandTableFromMenu(CommandTable& table, const std::vector<MenuItem>&
     }
     for (const HotButtonCommand& hot : kHotButtonCommands)
         AddCommand(table, hot.command, lookup(hot.key), HintOf(hot.key, lookup));
+    for (const HotButtonCommand& strip : kStripCommands)
+        AddCommand(table, strip.command, lookup(strip.key), HintOf(strip.key, lookup));
 }
 
 CommandRecord* FindCommand(CommandTable& table, uint32_t command) {

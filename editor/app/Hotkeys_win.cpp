@@ -74,9 +74,9 @@ void LoadEnvironment(const std::string& path) {
         ShowMessageKey(MB_ICONERROR, "ERROR:HOTKEYLOAD1");
 }
 
-void SaveEnvironment(const std::string& path) {
+void SaveEnvironment(const std::string& path, bool tellFailure) {
     std::string error;
-    if (SaveEnvironmentFile(path, g_commands, g_toolbarLayout, error)) return;
+    if (SaveEnvironmentFile(path, g_commands, g_toolbarLayout, error) || !tellFailure) return;
     // At exit the main window is gone: a destroyed owner would leave the box without a parent anyway.
     if (MessageOwner() && !IsWindow(MessageOwner())) SetMessageOwner(nullptr);
     ShowMessageKey(MB_ICONERROR, "ERROR:HOTKEYSAVE1");

@@ -14,8 +14,8 @@ void SetDefaultToolbar();
 // Reads the file over the table and the layout. A missing file keeps the defaults silently; a damaged
 // one keeps them and shows "ERROR:HOTKEYLOAD1".
 void LoadEnvironment(const std::string& path);
-// Writes the file atomically; failure shows "ERROR:HOTKEYSAVE1".
-void SaveEnvironment(const std::string& path);
+// Writes the file atomically; failure shows "ERROR:HOTKEYSAVE1" unless tellFailure is false.
+void SaveEnvironment(const std::string& path, bool tellFailure = true);
 // For a key-down message: sends the matching enabled command to the main window and reports the key
 // as handled. Any other message, or a key no command holds, is not handled.
 bool DispatchHotkey(const MSG& message);

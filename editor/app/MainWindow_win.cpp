@@ -224,6 +224,66 @@ void SaveWindowSettings(HWND window) {
     SaveSettings();
 }
 
+// A modal dialog or message box of ours disables the main window while it is up: a close flow run
+// underneath it would change the document the dialog is working on.
+bool ModalDialogUp(HWND window) { return !IsWindowEnabled(window); }
+
+void BringModalDialogToFront(HWND window) {
+    HWND popup = GetLastActivePopup(window);
+    if (!popup || popup == window) return;
+    SetForegroundWindow(popup);
+    FlashWindow(popup, TRUE);
+}
+
+// Set when a close request stopped a batch run: the close question follows once its dialog is gone
+// and the main window takes input again.
+bool g_closeWhenEnabled = false;
+
+void OnCloseRequest(HWND window) {
+    if (ModalDialogUp(window)) {
+        if (StopBatchRun()) g_closeWhenEnabled = true;
+        else BringModalDialogToFront(window);
+        return;
+    }
+    if (CloseFlow()) DestroyWindow(window);
+}
+
+void OnEnable(HWND window, bool enabled) {
+    if (!enabled || !g_closeWhenEnabled) return;
+    g_closeWhenEnabled = false;
+    PostMessageA(window, WM_CLOSE, 0, 0);
+}
+
+std::wstring WideText(const char* text) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length > 0 ? length : 1), L'\0');
+    if (length > 0) MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
+    return wide;
+}
+
+// Sign-out, shutdown or restart: a changed template gets the close question, and Cancel (or a failed
+// save) refuses the end. While the question waits, Windows shows the user why the editor holds it up.
+BOOL OnQueryEndSession(HWND window) {
+    if (!Doc().open || !Doc().modified) return TRUE;
+    if (ModalDialogUp(window)) {
+        StopBatchRun();
+        BringModalDialogToFront(window);
+        return FALSE;
+    }
+    ShutdownBlockReasonCreate(window, WideText(Lookup("MSG:ENDSESSIONREASON")).c_str());
+    const bool closed = CloseFlow();
+    ShutdownBlockReasonDestroy(window);
+    return closed ? TRUE : FALSE;
+}
+
+// The session really ends: the process may be ended without WM_DESTROY, so the settings and the
+// hotkeys are written now, without any message.
+void OnEndSession(HWND window, bool ending) {
+    if (!ending) return;
+    SaveWindowSettings(window);
+    SaveEnvironment(ProgramFolder() + "Environment.dat", false);
+}
+
 void OnDestroy(HWND window) {
     SaveWindowSettings(window);
     ShellWindows& shell = Shell();
@@ -356,7 +416,15 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         LayOut(window, LOWORD(lParam), HIWORD(lParam));
         return 0;
     case WM_CLOSE:
-        if (CloseFlow()) DestroyWindow(window);
+        OnCloseRequest(window);
+        return 0;
+    case WM_ENABLE:
+        OnEnable(window, wParam != 0);
+        return 0;
+    case WM_QUERYENDSESSION:
+        return OnQueryEndSession(window);
+    case WM_ENDSESSION:
+        OnEndSession(window, wParam != 0);
         return 0;
     case WM_ERASEBKGND:
         if (!g_settings.useEuiStyle) break;
@@ -498,7 +566,8 @@ void DispatchCommand(UINT command) {
     case IDM_COPY_NORMAL_IMAGE:
     case IDM_COPY_EXTRA_IMAGE:
     case IDM_PASTE_NORMAL_IMAGE:
-    case IDM_IMPORT_ALL: RunTileImageCommand(command); break;
+    case IDM_IMPORT_ALL:
+    case IDM_STRIP_PAINT_PROGRAM: RunTileImageCommand(command); break;
     case IDM_FULL_SCREEN: OpenFullScreenView(); break;
     case IDM_BATCH_IMPORT: ShowBatchImportDialog(main); break;
     case IDM_OVERVIEW: ShowOverviewDialog(main); break;

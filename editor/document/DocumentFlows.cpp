@@ -4,6 +4,7 @@
 #include "editor/document/DocumentFiles.h"
 #include "editor/document/DocumentUi.h"
 #include "editor/document/ViewFlags.h"
+#include "editor/template/FileBytes.h"
 #include "editor/template/PathText.h"
 
 namespace zelt {
@@ -12,19 +13,35 @@ namespace {
 
 enum class SaveOutcome { Saved, Declined, Cancelled, Failed };
 
+// The message for a save that failed: why, where the program can tell.
+const char* g_saveFailure = "ERROR:SAVEFAILED";
+
+SaveOutcome WriteTo(const std::string& path) {
+    if (IsReadOnlyFile(path)) {
+        g_saveFailure = "ERROR:SAVEREADONLY";
+        return SaveOutcome::Failed;
+    }
+    return SaveTemplateFile(path) ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
 SaveOutcome SaveDocument(bool saveAs) {
     TemplateDocument& doc = Doc();
-    if (!doc.open || doc.tiles.empty()) return SaveOutcome::Failed;
+    g_saveFailure = "ERROR:SAVEFAILED";
+    if (!doc.open) return SaveOutcome::Failed;
+    // A file without tiles would not load again.
+    if (doc.tiles.empty()) {
+        g_saveFailure = "ERROR:SAVENOTILES";
+        return SaveOutcome::Failed;
+    }
     if (!doc.modified && Ui().Ask("MSG:NOTCHANGEDSAVE", MessageIcon::Question, false) != Answer::Yes)
         return SaveOutcome::Declined;
-    if (!saveAs && !doc.fileName.empty())
-        return SaveTemplateFile(doc.fileName) ? SaveOutcome::Saved : SaveOutcome::Failed;
+    if (!saveAs && !doc.fileName.empty()) return WriteTo(doc.fileName);
 
     std::optional<std::string> path = Ui().AskSavePath();
     if (!path) return SaveOutcome::Cancelled;
     // The chosen path becomes the document's only once the file is written, so a failed save
     // neither renames the document nor lists a file that does not exist.
-    if (!SaveTemplateFile(*path)) return SaveOutcome::Failed;
+    if (WriteTo(*path) != SaveOutcome::Saved) return SaveOutcome::Failed;
     doc.fileName = *path;
     Ui().AddRecentFile(*path);
     RequestRefresh(kRefreshWindowState);
@@ -74,7 +91,7 @@ bool Save(bool saveAs) { return SaveDocument(saveAs) != SaveOutcome::Failed; }
 
 bool SaveCommand(bool saveAs) {
     if (Save(saveAs)) return true;
-    Ui().ShowMessage("ERROR:SAVEFAILED", MessageIcon::Error);
+    Ui().ShowMessage(g_saveFailure, MessageIcon::Error);
     return false;
 }
 
@@ -89,7 +106,7 @@ bool CloseFlow() {
             case SaveOutcome::Saved:
                 break;
             case SaveOutcome::Failed:
-                Ui().ShowMessage("ERROR:SAVEFAILED", MessageIcon::Error);
+                Ui().ShowMessage(g_saveFailure, MessageIcon::Error);
                 return false;
             case SaveOutcome::Declined:
             case SaveOutcome::Cancelled:

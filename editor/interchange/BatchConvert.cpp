@@ -8,6 +8,8 @@
 #include "editor/editing/TileProperties.h"
 #include "editor/interchange/ImportImage.h"
 #include "editor/render/TemplateRender.h"
+#include "editor/template/AbsolutePath.h"
+#include "editor/template/PathText.h"
 
 namespace zelt {
 
@@ -35,6 +37,13 @@ std::optional<std::string> BatchOutputPath(std::string_view folder, std::string_
 }
 
 namespace {
+
+bool IsDocumentFile(const std::string& output) {
+    const std::string& file = Doc().fileName;
+    if (file.empty()) return false;
+    const std::string folder = FolderOf(file);
+    return EqualsNoCase(MakeAbsolutePath(output, folder), MakeAbsolutePath(file, folder));
+}
 
 std::optional<std::string> RunItem(const std::string& output, const std::string& picturePath, bool autoColour,
                                    const BatchHooks& hooks) {
@@ -64,7 +73,11 @@ BatchOutcome RunBatchConversion(const BatchJob& job, const BatchHooks& hooks) {
 
     for (const std::string& picturePath : job.pictures) {
         std::optional<std::string> failure;
-        if (std::optional<std::string> output = BatchOutputPath(job.folder, picturePath, job.extension)) {
+        const std::optional<std::string> output = BatchOutputPath(job.folder, picturePath, job.extension);
+        if (output && IsDocumentFile(*output)) {
+            outcome.failures.push_back(
+                BatchFailure{picturePath, "would replace the open template " + doc.fileName, true});
+        } else if (output) {
             failure = RunItem(*output, picturePath, job.autoColour, hooks);
         } else {
             failure =

@@ -42,6 +42,7 @@ struct BatchHooks {
 struct BatchFailure {
     std::string picture;
     std::string reason;
+    bool openTemplate = false;  // its output is the open document's own file, which is never written
 };
 
 struct BatchOutcome {
@@ -52,7 +53,8 @@ struct BatchOutcome {
 };
 
 // Runs the items in order over the document (interface updates suspended), each from the tiles the
-// previous one left. Afterwards the tiles, undo history and modified flag are those before the run,
+// previous one left. An item whose output is the open document's file (the same full path in any
+// letter case) fails without being read. Afterwards the tiles, undo history and modified flag are those before the run,
 // tile 0 is selected and the views refresh.
 BatchOutcome RunBatchConversion(const BatchJob& job, const BatchHooks& hooks);
 

@@ -66,6 +66,11 @@ std::string BatchClosingText(const BatchOutcome& outcome, int total,
     if (outcome.failures.size() > maxNames)
         message += '\n' + FillNumbers(text("MSG:BATCHMOREFAILED"),
                                       {static_cast<int>(outcome.failures.size() - maxNames)});
+    for (const BatchFailure& failure : outcome.failures) {
+        if (!failure.openTemplate) continue;
+        message += "\n\n" + text("MSG:BATCHOPENTEMPLATE");
+        break;
+    }
     return message;
 }
 

@@ -25,6 +25,7 @@
 #include "editor/settings/Settings.h"
 #include "editor/strings/StringTable.h"
 #include "editor/strings/Translate_win.h"
+#include "editor/template/AbsolutePath_win.h"
 #include "editor/winui/DialogStyle_win.h"
 #include "editor/winui/FolderPicker_win.h"
 #include "editor/winui/Message_win.h"
@@ -48,6 +49,9 @@ struct BatchDialogState {
 // The controls a run disables and enables again.
 constexpr int kIdleControls[] = {IDC_BATCH_FILES,      IDC_BATCH_START,  IDC_BATCH_ADD,    IDC_BATCH_REMOVE,
                                  IDC_BATCH_REMOVE_ALL, IDC_BATCH_FOLDER, IDC_BATCH_BROWSE, IDC_BATCH_THEATER};
+
+// The dialog whose run goes on, for a close request from the main window.
+HWND g_runningDialog = nullptr;
 
 BatchDialogState& StateOf(HWND dialog) {
     return *reinterpret_cast<BatchDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
@@ -241,7 +245,8 @@ void Run(HWND dialog, BatchDialogState& state) {
     }
     g_settings.batchImportOutDir = folder;
 
-    const BatchJob job{state.files, folder, kTheaters[static_cast<size_t>(state.theaters[theater])].extension,
+    // A full path, so an output that is the open template's own file is recognised.
+    const BatchJob job{state.files, AbsolutePath(folder), kTheaters[static_cast<size_t>(state.theaters[theater])].extension,
                        IsDlgButtonChecked(dialog, IDC_BATCH_AUTO_COLOUR) == BST_CHECKED};
     HWND progress = GetDlgItem(dialog, IDC_BATCH_PROGRESS);
     SendMessageA(progress, PBM_SETRANGE32, 0, static_cast<LPARAM>(job.pictures.size()));
@@ -257,7 +262,9 @@ void Run(HWND dialog, BatchDialogState& state) {
         PumpWaitingMessages(dialog, state);
     };
     hooks.stopRequested = [&] { return state.stopRequested; };
+    g_runningDialog = dialog;
     const BatchOutcome outcome = RunBatchConversion(job, hooks);
+    g_runningDialog = nullptr;
 
     ShowPictures(dialog, state, PicturesLeftAfterRun(job.pictures, outcome));
     SetRunning(dialog, state, false);
@@ -390,6 +397,14 @@ INT_PTR CALLBACK BatchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 }
 
 }  // namespace
+
+bool StopBatchRun() {
+    if (!g_runningDialog) return false;
+    BatchDialogState& state = StateOf(g_runningDialog);
+    state.stopRequested = true;
+    state.closeAfterRun = true;
+    return true;
+}
 
 void ShowBatchImportDialog(HWND owner) {
     if (!Doc().open) return;

@@ -8,4 +8,8 @@ namespace zelt {
 // Modal to owner; does nothing without an open template.
 void ShowBatchImportDialog(HWND owner);
 
+// While a run goes on: it ends after its current picture and its dialog closes after the closing
+// message; true. False when no run goes on.
+bool StopBatchRun();
+
 }  // namespace zelt

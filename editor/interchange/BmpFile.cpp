@@ -9,7 +9,6 @@ namespace {
 
 constexpr int kFileHeaderSize = 14;
 constexpr int kInfoHeaderSize = 40;
-constexpr int64_t kMaxSide = 1 << 15;
 constexpr int32_t kRgb = 0, kBitFields = 3;
 
 int Load16(const uint8_t* p) {
@@ -58,8 +57,10 @@ bool DecodeBmp(std::span<const uint8_t> bytes, Picture& out, std::string& error)
     }
     const bool topDown = height < 0;
     if (topDown) height = -height;
-    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
-        return Fail(error, "BMP size out of range");
+    if (width <= 0 || height <= 0) return Fail(error, "BMP size out of range");
+    static_assert(kMaxPictureSide == 16384, "the reason below names the limit");
+    if (width > kMaxPictureSide || height > kMaxPictureSide)
+        return Fail(error, "BMP larger than 16384 x 16384 pixels");
     const int64_t stride = RowStride(width, bits);
     if (!RangeInside(pixelOffset, stride * height, bytes.size()))
         return Fail(error, "BMP pixels past the end");

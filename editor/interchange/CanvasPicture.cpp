@@ -1,6 +1,7 @@
 #include "editor/interchange/CanvasPicture.h"
 
 #include <cstring>
+#include <new>
 
 namespace zelt {
 
@@ -18,7 +19,12 @@ bool CanvasFromPixels(const ColourImage& picture, DibCanvas& canvas) {
 
 ColourImage PixelsOfCanvas(const DibCanvas& canvas) {
     if (!canvas.Bits()) return {};
-    ColourImage picture(canvas.Width(), canvas.Height());
+    ColourImage picture;
+    try {
+        picture = ColourImage(canvas.Width(), canvas.Height());
+    } catch (const std::bad_alloc&) {
+        return {};  // no memory for the copy: as if there were no picture
+    }
     for (int y = 0; y < canvas.Height(); ++y)
         for (int x = 0; x < canvas.Width(); ++x)
             picture.pixels[static_cast<size_t>(y) * canvas.Width() + x] = canvas.GetPixel(x, y);

@@ -8,7 +8,8 @@ namespace zelt {
 
 // Re-creates the canvas at the picture's size with its pixels; false when it cannot be created.
 bool CanvasFromPixels(const ColourImage& picture, DibCanvas& canvas);
-// The canvas's pixels, top row first; empty for a canvas without a surface.
+// The canvas's pixels, top row first; empty for a canvas without a surface or when there is no memory
+// for the copy.
 ColourImage PixelsOfCanvas(const DibCanvas& canvas);
 
 }  // namespace zelt

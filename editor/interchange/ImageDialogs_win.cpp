@@ -277,7 +277,10 @@ bool ShowImageOpenDialog(char* path, DibCanvas& canvas) {
     ofn.lpTemplateName = MAKEINTRESOURCEA(IDD_OPEN_PREVIEW);
     ofn.lpfnHook = ImagePreviewHook;
     if (!GetOpenFileNameA(&ofn)) return false;
-    return LoadImageIntoCanvas(path, canvas);
+    bool tooLarge = false;
+    if (LoadImageIntoCanvas(path, canvas, &tooLarge)) return true;
+    if (tooLarge) ShowMessageKey(MB_ICONERROR, "MSG:PICTURETOOLARGE");
+    return false;
 }
 
 bool ShowImageSaveDialog(char* path, DibCanvas& canvas) {

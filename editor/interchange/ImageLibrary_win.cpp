@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "editor/interchange/ImageFilter.h"
+#include "editor/interchange/Picture.h"
 #include "editor/render/DibCanvas.h"
 
 namespace zelt {
@@ -49,10 +50,15 @@ void UnbindImageLibrary() {
     g_imageLibrary = ImageLibrary{};
 }
 
-bool LoadImageIntoCanvas(const char* fileName, DibCanvas& canvas) {
+bool LoadImageIntoCanvas(const char* fileName, DibCanvas& canvas, bool* tooLarge) {
+    if (tooLarge) *tooLarge = false;
     if (!g_imageLibrary.module) return false;
     int size[2] = {0, 0};
     if (!g_imageLibrary.getSize(fileName, size) || size[0] <= 0 || size[1] <= 0) return false;
+    if (size[0] > kMaxPictureSide || size[1] > kMaxPictureSide) {
+        if (tooLarge) *tooLarge = true;
+        return false;
+    }
     std::vector<uint32_t> pixels;
     try {
         pixels.resize(static_cast<size_t>(size[0]) * static_cast<size_t>(size[1]));

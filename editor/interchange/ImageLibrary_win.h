@@ -31,7 +31,9 @@ extern ImageLibrary g_imageLibrary;
 bool BindImageLibrary();
 void UnbindImageLibrary();
 
-bool LoadImageIntoCanvas(const char* fileName, DibCanvas& canvas);
+// The picture's size and pixels through the library (both from one decoding of the file); a picture
+// larger than kMaxPictureSide on a side is refused before anything is allocated (tooLarge says so).
+bool LoadImageIntoCanvas(const char* fileName, DibCanvas& canvas, bool* tooLarge = nullptr);
 int SaveCanvasAsImage(const char* fileName, DibCanvas& canvas);
 
 }  // namespace zelt

@@ -9,6 +9,10 @@
 
 namespace zelt {
 
+// The largest picture side read from any file (larger pictures are refused before their pixels are
+// allocated: one of 16384 x 16384 already takes a gigabyte) and drawn by Export all.
+inline constexpr int kMaxPictureSide = 16384;
+
 struct Picture {
     ColourImage colours;
     std::vector<uint8_t> indexes;   // empty, or one palette index per pixel, top row first

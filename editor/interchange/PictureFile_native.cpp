@@ -11,7 +11,7 @@ namespace zelt {
 
 namespace {
 
-constexpr png_uint_32 kMaxSide = 1 << 15;
+constexpr png_uint_32 kMaxSide = kMaxPictureSide;
 constexpr uint64_t kMaxPixels = uint64_t{1} << 28;
 
 struct Reader {

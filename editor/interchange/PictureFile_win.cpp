@@ -25,9 +25,13 @@ bool DecodePngFile(const std::string& path, std::span<const uint8_t>, Picture& o
     if (!LibraryReady(error)) return false;
     const std::string name = NativePath(path);
     int size[2] = {0, 0};
-    if (!g_imageLibrary.getSize(name.c_str(), size) || size[0] <= 0 || size[1] <= 0 || size[0] > 32768 ||
-        size[1] > 32768) {
+    if (!g_imageLibrary.getSize(name.c_str(), size) || size[0] <= 0 || size[1] <= 0) {
         error = "damaged PNG file";
+        return false;
+    }
+    if (size[0] > kMaxPictureSide || size[1] > kMaxPictureSide) {
+        error = "PNG larger than " + std::to_string(kMaxPictureSide) + " x " + std::to_string(kMaxPictureSide) +
+                " pixels";
         return false;
     }
     try {
@@ -46,12 +50,15 @@ bool DecodePngFile(const std::string& path, std::span<const uint8_t>, Picture& o
 
 bool WritePngFile(const std::string& path, const Picture& picture, std::string& error) {
     if (!LibraryReady(error)) return false;
-    // The library picks the format by the extension, so the temporary file keeps ".png".
-    const std::string temporary = path + ".tmp.png";
-    if (!g_imageLibrary.save(NativePath(temporary).c_str(), picture.colours.pixels.data(),
+    // The library picks the format by the extension, so the temporary file ends in ".png".
+    const std::string temporary = TemporaryFileFor(path, CurrentProcessId(), 0) + ".png";
+    std::string reason;
+    bool retry = false;
+    if (IsReadOnlyFile(path) ||
+        !g_imageLibrary.save(NativePath(temporary).c_str(), picture.colours.pixels.data(),
                              picture.colours.width, picture.colours.height) ||
-        !ReplaceFileWith(temporary, path)) {
-        std::remove(NativePath(temporary).c_str());
+        !ReplaceFileWith(temporary, path, reason, retry)) {
+        RemoveFile(temporary);
         error = "cannot be written";
         return false;
     }

@@ -16,7 +16,6 @@ namespace zelt {
 
 inline constexpr uint32_t kExportNormalFill = 0x000000;  // file exports of normal images
 inline constexpr uint32_t kClipboardFill = 0xFFFFFF;     // clipboard copies of either image
-inline constexpr int64_t kMaxPictureSide = 16384;        // Export all of a larger template is refused
 // File exports of extra images are filled with the colour of palette entry 0.
 inline uint32_t ExportExtraFill(const PaletteTable& palette) {
     return palette[0];

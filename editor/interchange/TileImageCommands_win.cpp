@@ -1,6 +1,7 @@
 #include "editor/interchange/TileImageCommands_win.h"
 
 #include <cstring>
+#include <vector>
 
 #include "common/WinHandles.h"
 #include "editor/document/DocumentClass.h"
@@ -14,6 +15,7 @@
 #include "editor/interchange/ImportImage.h"
 #include "editor/interchange/PaintProgram.h"
 #include "editor/interchange/TileBitmaps.h"
+#include "editor/settings/ProgramFolder.h"
 #include "editor/settings/Settings.h"
 #include "editor/template/PathText.h"
 #include "editor/winui/Message_win.h"
@@ -136,15 +138,80 @@ void ImportAllCommand() {
     if (OpenPicture(path, picture)) ImportAllPicture(picture);
 }
 
-// Paints the windows waiting for repainting, and nothing else: input waits until the wait is over.
-void WaitPainting(HANDLE process) {
-    while (MsgWaitForMultipleObjectsEx(1, &process, INFINITE, QS_PAINT, MWMO_INPUTAVAILABLE) ==
-           WAIT_OBJECT_0 + 1) {
+// Every enabled, visible top-level window of this thread is disabled while the paint program runs,
+// as a modal dialog disables its owner, and enabled again afterwards.
+class InputDisabled {
+public:
+    InputDisabled() { EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(this)); }
+    ~InputDisabled() {
+        for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+            if (IsWindow(*it)) EnableWindow(*it, TRUE);
+        }
+        if (HWND main = MainWindow()) SetForegroundWindow(main);
+    }
+    InputDisabled(const InputDisabled&) = delete;
+    InputDisabled& operator=(const InputDisabled&) = delete;
+
+private:
+    static BOOL CALLBACK Collect(HWND window, LPARAM self) {
+        if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+            EnableWindow(window, FALSE);
+            reinterpret_cast<InputDisabled*>(self)->windows_.push_back(window);
+        }
+        return TRUE;
+    }
+    std::vector<HWND> windows_;
+};
+
+// Delivers every message until the process ends, so the editor paints and answers Windows (which
+// otherwise offers to end it as not responding). False when the program is ending meanwhile: the
+// quit is put back for the loop that owns it.
+bool PumpUntilEnded(HANDLE process) {
+    for (;;) {
+        const DWORD woke = MsgWaitForMultipleObjectsEx(1, &process, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        if (woke != WAIT_OBJECT_0 + 1) return true;
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) DispatchMessageA(&message);
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(message.wParam));
+                return false;
+            }
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
     }
 }
 
+FileStamp StampOf(const std::string& file) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data)) return {};
+    return {uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32 | data.ftLastWriteTime.dwLowDateTime,
+            uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow, true};
+}
+
+std::string FolderText(UINT (*read)(LPSTR, UINT)) {
+    char text[MAX_PATH + 1] = {};
+    const UINT length = read(text, sizeof text);
+    return length > 0 && length < sizeof text ? std::string(text, length) : std::string();
+}
+UINT SystemFolder(LPSTR text, UINT size) { return GetSystemDirectoryA(text, size); }
+UINT WindowsFolder(LPSTR text, UINT size) { return GetSystemWindowsDirectoryA(text, size); }
+
+// The paint program's full name: the system folder's, else the first on the search path without
+// the current folder; empty when there is none.
+std::string FindPaintProgram() {
+    std::string path(GetEnvironmentVariableA("PATH", nullptr, 0), '\0');
+    if (!path.empty()) path.resize(GetEnvironmentVariableA("PATH", path.data(), static_cast<DWORD>(path.size())));
+    for (const std::string& candidate : PaintProgramCandidates(FolderText(SystemFolder), ProgramFolder(),
+                                                               FolderText(WindowsFolder), path)) {
+        const DWORD attributes = GetFileAttributesA(candidate.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return candidate;
+    }
+    return {};
+}
+
+// Starts the program and waits for it with the editor's input disabled; false when it could not be
+// started or the editor is ending.
 bool RunAndWait(const std::string& commandLine, const std::string& folder) {
     std::string line = commandLine;  // CreateProcess may write into it
     STARTUPINFOA startup{};
@@ -155,7 +222,42 @@ bool RunAndWait(const std::string& commandLine, const std::string& folder) {
         return false;
     const UniqueKernelHandle process(started.hProcess);
     const UniqueKernelHandle thread(started.hThread);
-    WaitPainting(process.Get());
+    const InputDisabled disabled;
+    return PumpUntilEnded(process.Get());
+}
+
+// The question whether the user still edits the picture: the program ended without changing it (a
+// paint program may hand the file to one already running and end at once). While the question is up
+// a change of the file answers it with Retry, so the question waits for the next change.
+struct UnchangedWatch {
+    std::string file;
+    FileStamp stamp;
+};
+UnchangedWatch g_unchangedWatch;
+
+// The question's box: the visible dialog of this thread that has a Retry button.
+BOOL CALLBACK AnswerRetry(HWND window, LPARAM) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (!IsWindowVisible(window) || std::strcmp(name, "#32770") != 0 || !GetDlgItem(window, IDRETRY)) return TRUE;
+    PostMessageA(window, WM_COMMAND, IDRETRY, 0);
+    return FALSE;
+}
+
+void CALLBACK CheckForChange(HWND, UINT, UINT_PTR, DWORD) {
+    if (StampOf(g_unchangedWatch.file) == g_unchangedWatch.stamp) return;
+    EnumThreadWindows(GetCurrentThreadId(), AnswerRetry, 0);
+}
+
+// True once the picture differs from the stamp; false when the user gives up (Cancel).
+bool WaitForChange(const std::string& file, const FileStamp& written) {
+    while (StampOf(file) == written) {
+        g_unchangedWatch = {file, written};
+        const UINT_PTR timer = SetTimer(nullptr, 0, 250, CheckForChange);
+        const int answer = ShowMessageKey(MB_RETRYCANCEL | MB_ICONQUESTION, "MSG:PAINTSTILLEDITING");
+        KillTimer(nullptr, timer);
+        if (answer != IDRETRY) return false;
+    }
     return true;
 }
 
@@ -210,10 +312,14 @@ bool EditInPaintProgram() {
     if (!CanvasFromPixels(PaintPicture(*tile, doc.cellW, doc.cellH, *doc.palette).colours, canvas) ||
         SaveCanvasAsImage(file.c_str(), canvas) != 1)
         return false;
-    if (!RunAndWait(PaintCommandLine(folder), folder)) {
+    const FileStamp written = StampOf(file);
+    const std::string program = FindPaintProgram();
+    if (program.empty() || !RunAndWait(PaintCommandLine(program, folder), folder)) {
         DeleteFileA(file.c_str());
         return false;
     }
+    // The picture stays where it is for a paint program that still has it open.
+    if (!WaitForChange(file, written)) return false;
     const bool loaded = LoadImageIntoCanvas(file.c_str(), canvas);
     DeleteFileA(file.c_str());
     if (!loaded) return false;

@@ -22,8 +22,10 @@ void ImportExtraPicture(const ColourImage& picture, const std::string& name);
 void ImportAllPicture(const ColourImage& picture);
 
 // The selected tile's normal image through the paint program: it is started on the temporary picture
-// and waited for, and a cell-sized picture comes back into the tile. False when anything on the way
-// failed (the tile is then unchanged).
+// and waited for (the editor's windows disabled, every message delivered), and a cell-sized picture
+// comes back into the tile. When the program ended without changing the picture, the user is asked
+// whether the editing goes on elsewhere; the question waits for the next change or a Cancel. False
+// when anything on the way failed or was cancelled (the tile is then unchanged).
 bool EditInPaintProgram();
 
 }  // namespace zelt

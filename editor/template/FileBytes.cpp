@@ -1,10 +1,11 @@
 #include "editor/template/FileBytes.h"
 
-#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <new>
+#include <thread>
 
 namespace zelt {
 
@@ -31,28 +32,38 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
     return bytes;
 }
 
+std::string TemporaryFileFor(const std::string& path, unsigned long processId, unsigned counter) {
+    const size_t slash = path.find_last_of("\\/");
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    char name[32];
+    std::snprintf(name, sizeof name, "~z%lx-%x.tmp", processId, counter);
+    return folder + name;
+}
+
 bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> bytes, std::string& error) {
-    const std::string temp = path + ".zelt-tmp";
-    FILE* raw = std::fopen(NativePath(temp).c_str(), "wb");
-    if (!raw) {
-        error = std::string("cannot create ") + temp + ": " + std::strerror(errno);
+    if (IsReadOnlyFile(path)) {
+        error = "cannot replace " + path + ": the file is read-only";
         return false;
     }
-    bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), raw) == bytes.size();
-    written = (std::fflush(raw) == 0) && written;
-    const int savedErrno = errno;
-    written = (std::fclose(raw) == 0) && written;
-    if (!written) {
-        error = std::string("cannot write ") + temp + ": " + std::strerror(savedErrno);
-        std::remove(NativePath(temp).c_str());
+    static unsigned counter = 0;
+    const std::string temp = TemporaryFileFor(path, CurrentProcessId(), ++counter);
+    std::string reason;
+    if (!WriteFileThrough(temp, bytes, reason)) {
+        error = "cannot write " + temp + ": " + reason;
+        RemoveFile(temp);
         return false;
     }
-    if (!ReplaceFileWith(temp, path)) {
-        error = std::string("cannot replace ") + path + ": " + std::strerror(errno);
-        std::remove(NativePath(temp).c_str());
-        return false;
+    // Virus scanners and previews open a file just written for a moment: wait for them a little.
+    constexpr int kAttempts = 11;
+    for (int attempt = 1;; ++attempt) {
+        bool retry = false;
+        if (ReplaceFileWith(temp, path, reason, retry)) return true;
+        if (!retry || attempt == kAttempts) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
-    return true;
+    error = "cannot replace " + path + ": " + reason;
+    RemoveFile(temp);
+    return false;
 }
 
 }  // namespace zelt

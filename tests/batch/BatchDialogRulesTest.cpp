@@ -87,6 +87,14 @@ TEST(BatchClosingText, AfterAWholeRunWithFailuresTheListHoldsJustThem) {
     EXPECT_EQ(PicturesLeftAfterRun(pictures, BatchOutcome{true, 4, false, {}}), pictures);
 }
 
+TEST(BatchClosingText, SaysWhyThePictureOfTheOpenTemplateWasNotConverted) {
+    BatchOutcome outcome{true, 2, false, {{"C:\\p\\a.png", "cannot be read"}}};
+    EXPECT_EQ(BatchClosingText(outcome, 2, English), "<MSG:BATCHWITHERRORS>\n\n1 failed:\na.png");
+    outcome.failures.push_back({"C:\\p\\three.png", "would replace the open template", true});
+    EXPECT_EQ(BatchClosingText(outcome, 2, English, 1),
+              "<MSG:BATCHWITHERRORS>\n\n2 failed:\na.png\nand 1 more\n\n<MSG:BATCHOPENTEMPLATE>");
+}
+
 TEST(BatchClosingText, OnlyPercentDIsFilled) {
     EXPECT_EQ(FillNumbers("%d of %d", {2, 15}), "2 of 15");
     // A translated text with other conversions, or more of them than numbers, is shown as it is.

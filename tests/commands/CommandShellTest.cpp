@@ -190,7 +190,7 @@ int IndexOf(uint32_t command) {
 TEST_F(Commands, TableComesFromTheRealMenuWithPrefixesHintsAndHotButtons) {
     UniqueMenu menu(LoadMenuA(Shell().instance, MAKEINTRESOURCEA(IDR_MAIN_MENU)));
     const std::vector<CommandRecord>& records = g_commands.records;
-    ASSERT_EQ(static_cast<int>(records.size()), CountMenuCommands(menu.Get()) + 7);
+    ASSERT_EQ(static_cast<int>(records.size()), CountMenuCommands(menu.Get()) + 8);
     for (size_t i = 0; i < records.size(); ++i) {
         EXPECT_EQ(records[i].sequence, i);
         EXPECT_NE(records[i].command, kNoCommandId);
@@ -202,8 +202,10 @@ TEST_F(Commands, TableComesFromTheRealMenuWithPrefixesHintsAndHotButtons) {
               std::string(Lookup("GUI:TOOLS")) + "-" + Lookup("GUI:MENUCUSTOMIZE"));
     const uint32_t hot[] = {IDM_HOT_UP,     IDM_HOT_DOWN,      IDM_HOT_RIGHT,      IDM_HOT_LEFT,
                             IDM_HOT_SWITCH, IDM_HOT_HEIGHT_UP, IDM_HOT_HEIGHT_DOWN};
-    for (size_t i = 0; i < 7; ++i) EXPECT_EQ(records[records.size() - 7 + i].command, hot[i]);
-    EXPECT_EQ(records.back().name, Lookup("TXT_QM_HBOTTOM"));
+    for (size_t i = 0; i < 7; ++i) EXPECT_EQ(records[records.size() - 8 + i].command, hot[i]);
+    EXPECT_EQ(records[records.size() - 2].name, Lookup("TXT_QM_HBOTTOM"));
+    EXPECT_EQ(records.back().command, static_cast<uint32_t>(IDM_STRIP_PAINT_PROGRAM));
+    EXPECT_EQ(records.back().name, Lookup("GUI:STPPAINTPROGRAM"));
     EXPECT_STREQ(CommandHint(IDM_HOT_UP), Lookup("TXT_QM_TOPHINT"));
     EXPECT_EQ(CommandHint(IDM_RECENT_FIRST), nullptr);
 

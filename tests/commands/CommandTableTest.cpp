@@ -74,7 +74,8 @@ TEST(CommandTableTest, BuildsFromTheMenuInOrderWithPrefixesHintsAndHotButtons) {
     const std::vector<uint32_t> ids = {
         IDM_NEW,       IDM_OPEN,        IDM_SAVE,        IDM_ADD_TILE,      IDM_DELETE_TILE,
         IDM_ABOUT,     IDM_FULL_SCREEN, IDM_OPEN_FOLDER, IDM_HOT_UP,        IDM_HOT_DOWN,
-        IDM_HOT_RIGHT, IDM_HOT_LEFT,    IDM_HOT_SWITCH,  IDM_HOT_HEIGHT_UP, IDM_HOT_HEIGHT_DOWN};
+        IDM_HOT_RIGHT, IDM_HOT_LEFT,    IDM_HOT_SWITCH,  IDM_HOT_HEIGHT_UP, IDM_HOT_HEIGHT_DOWN,
+        IDM_STRIP_PAINT_PROGRAM};
     ASSERT_EQ(table.records.size(), ids.size());
     for (size_t i = 0; i < ids.size(); ++i) {
         EXPECT_EQ(table.records[i].command, ids[i]) << i;
@@ -88,6 +89,9 @@ TEST(CommandTableTest, BuildsFromTheMenuInOrderWithPrefixesHintsAndHotButtons) {
     EXPECT_EQ(table.records[5].name, "<GUI:ABOUT>");  // a submenu without text adds no prefix
     EXPECT_EQ(table.records[9].name, "<TXT_QM_BOTTOM>");
     EXPECT_EQ(table.records[9].hint, "<TXT_QM_BOTTOMHINT>");
+    // The strip's paint program command comes last, so it can take a hotkey without moving the others.
+    EXPECT_EQ(table.records.back().name, "<GUI:STPPAINTPROGRAM>");
+    EXPECT_EQ(table.records.back().hint, "<GUI:STPPAINTPROGRAMHINT>");
 
     // Default hotkeys: Ctrl with a letter, F9 alone; commands without a default have none.
     EXPECT_TRUE(HasCombination(*FindCommand(table, IDM_NEW), Ctrl('N')));
@@ -123,7 +127,7 @@ TEST(CommandTableTest, MatchesTheFirstEnabledCommandWithExactlyTheseKeys) {
     EXPECT_EQ(MatchHotkey(table, Ctrl('S')), nullptr);
     table.records.back().key = 'S';
     table.records.back().ctrl = 1;
-    EXPECT_EQ(MatchHotkey(table, Ctrl('S'))->command, static_cast<uint32_t>(IDM_HOT_HEIGHT_DOWN));
+    EXPECT_EQ(MatchHotkey(table, Ctrl('S'))->command, static_cast<uint32_t>(IDM_STRIP_PAINT_PROGRAM));
 }
 
 TEST(CommandTableTest, AssigningTakesTheCombinationFromEveryOtherCommand) {

@@ -2,6 +2,7 @@
 #include "editor/document/DocumentCreate.h"
 #include "editor/document/DocumentFlows.h"
 #include "editor/document/SaveOptionsRules.h"
+#include "editor/editing/TileCommands.h"
 #include "editor/editing/TileProperties.h"
 #include "tests/document/DocumentFixture.h"
 
@@ -161,6 +162,48 @@ TEST_F(Flows, FailedSavesAreReportedAndLeaveTheFileIntact) {
     ASSERT_TRUE(CreateTemplate(kTsFs, 0, 5, 0));  // no tiles
     EXPECT_FALSE(SaveCommand(false));
     EXPECT_EQ(ui.messages.size(), 3u);
+}
+
+TEST_F(Flows, ATemplateWithoutTilesIsNotSavedAndTheUserIsToldWhy) {
+    const std::string path = OpenThreeTiles();
+    const std::vector<uint8_t> before = Read(path);
+    while (!Doc().tiles.empty()) DeleteTile();
+    ASSERT_TRUE(Doc().modified);
+    EXPECT_FALSE(SaveCommand(false));
+    EXPECT_FALSE(SaveCommand(true));  // no save-as dialog either
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"ERROR:SAVENOTILES", "ERROR:SAVENOTILES"}));
+    EXPECT_EQ(Read(path), before);
+
+    ui.answers = {Answer::Yes};  // the close question's Yes: told why, and the document stays
+    EXPECT_FALSE(CloseFlow());
+    EXPECT_EQ(ui.messages.back(), "ERROR:SAVENOTILES");
+    EXPECT_TRUE(Doc().open);
+    ui.answers = {Answer::No};
+    EXPECT_TRUE(CloseFlow());
+    EXPECT_EQ(Read(path), before);
+}
+
+TEST_F(Flows, AReadOnlyFileGetsItsOwnMessageAndSaveAsStillWorks) {
+    const std::string path = OpenThreeTiles();
+    namespace fs = std::filesystem;
+    const fs::perms before = fs::status(NativePath(path)).permissions();
+    fs::permissions(NativePath(path), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    SetTileX(24);
+    EXPECT_FALSE(SaveCommand(false));
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"ERROR:SAVEREADONLY"});
+    EXPECT_TRUE(Doc().modified);
+
+    ui.answers = {Answer::Yes};
+    EXPECT_FALSE(CloseFlow());
+    EXPECT_EQ(ui.messages.back(), "ERROR:SAVEREADONLY");
+    ui.savePaths = {At("copy.tem")};
+    ASSERT_TRUE(SaveCommand(true));
+    EXPECT_EQ(Doc().fileName, At("copy.tem"));
+    SetTileX(48);
+    ui.savePaths = {At("missing\\x.tem")};  // after a read-only refusal, the plain failure again
+    EXPECT_FALSE(SaveCommand(true));
+    EXPECT_EQ(ui.messages.back(), "ERROR:SAVEFAILED");
+    fs::permissions(NativePath(path), before);
 }
 
 }  // namespace

@@ -104,6 +104,27 @@ TEST_F(BatchRun, StopEndsAfterTheCurrentItem) {
     EXPECT_FALSE(Doc().modified);
 }
 
+TEST_F(BatchRun, TheOpenTemplatesOwnFileIsNeverAnOutput) {
+    const std::string path = Doc().fileName;  // three.tem in the scratch folder
+    const std::vector<uint8_t> before = Read(path);
+    SetTileX(24);
+    // The same file through another spelling of its folder and in other letter cases.
+    const BatchJob job{{"C:\\p\\THREE.png", "C:\\p\\a.png"}, outFolder + "\\..", "TEM", false};
+    const BatchOutcome outcome = RunBatchConversion(job, Hooks());
+    ASSERT_EQ(outcome.failures.size(), 1u);
+    EXPECT_EQ(outcome.failures[0].picture, "C:\\p\\THREE.png");
+    EXPECT_TRUE(outcome.failures[0].openTemplate);
+    EXPECT_NE(outcome.failures[0].reason.find(path), std::string::npos);
+    EXPECT_EQ(loaded, std::vector<std::string>{"C:\\p\\a.png"});  // the refused one is not even read
+    EXPECT_EQ(Read(path), before);
+    EXPECT_TRUE(Exists(At("a.TEM")));
+    EXPECT_TRUE(Doc().modified);  // closing still asks
+
+    // An untitled document has no file to protect.
+    Doc().fileName.clear();
+    EXPECT_TRUE(RunBatchConversion(BatchJob{{"three.png"}, root, "tem", false}, Hooks()).failures.empty());
+}
+
 TEST_F(BatchRun, AnEmptyFolderIsRefused) {
     const BatchOutcome outcome = RunBatchConversion(BatchJob{{"a.png"}, "", "tem", false}, Hooks());
     EXPECT_FALSE(outcome.started);

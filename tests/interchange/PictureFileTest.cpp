@@ -94,6 +94,50 @@ TEST(BmpFile, DamagedFilesAreRefused) {
     EXPECT_FALSE(p.Indexed());
 }
 
+TEST(BmpFile, AnEightBitFileThatSaysZeroColoursUsedHasAllTwoHundredFiftySixEntries) {
+    // Most programs write 0 for "colours used" in an 8-bit file: the palette then holds 256 entries.
+    const PaletteTable table = DuplicatingPalette();
+    Picture written = Indexed(16, 16, std::vector<uint32_t>(table.begin(), table.end()));
+    for (size_t i = 0; i < written.indexes.size(); ++i) {  // every index, the last ones included
+        written.indexes[i] = static_cast<uint8_t>(i);
+        written.colours.pixels[i] = table[i];
+    }
+    std::vector<uint8_t> file = EncodeBmp(written);
+    StoreI32(&file[14 + 32], 0);
+    Picture back;
+    std::string error;
+    ASSERT_TRUE(DecodeBmp(file, back, error)) << error;
+    ASSERT_EQ(back.palette.size(), 256u);
+    EXPECT_EQ(back.palette, written.palette);
+    EXPECT_EQ(back.indexes, written.indexes);
+    EXPECT_EQ(back.colours.pixels, written.colours.pixels);
+    // Imported with the template's palette, each pixel keeps its own index, doubled colours too.
+    PixelIndexer indexer(back, table);
+    EXPECT_TRUE(indexer.Direct());
+    for (int i = 0; i < 256; ++i) EXPECT_EQ(indexer.At(i % 16, i / 16), i);
+}
+
+TEST(BmpFile, APictureLargerThanTheLimitIsRefusedBeforeItsPixelsAreRead) {
+    Picture colour;
+    colour.colours = ColourImage(1, 1);
+    std::vector<uint8_t> file = EncodeBmp(colour);
+    Picture p;
+    std::string error;
+    // The header claims a picture one pixel wider than allowed, whose pixels the file does not even
+    // hold: the size is refused first, and says so.
+    StoreI32(&file[18], kMaxPictureSide + 1);
+    EXPECT_FALSE(DecodeBmp(file, p, error));
+    EXPECT_NE(error.find("larger than 16384 x 16384"), std::string::npos) << error;
+    StoreI32(&file[18], 1);
+    StoreI32(&file[22], -(kMaxPictureSide + 1));  // top-down
+    EXPECT_FALSE(DecodeBmp(file, p, error));
+    EXPECT_NE(error.find("larger than"), std::string::npos) << error;
+    // At the limit the size passes and only the missing pixels refuse the file.
+    StoreI32(&file[22], kMaxPictureSide);
+    EXPECT_FALSE(DecodeBmp(file, p, error));
+    EXPECT_EQ(error.find("larger than"), std::string::npos) << error;
+}
+
 TEST(PictureFile, TheNameChoosesTheFormat) {
     EXPECT_EQ(PictureFormatOfName("a\\b.BmP"), PictureFormat::kBmp);
     EXPECT_EQ(PictureFormatOfName("x/y.png"), PictureFormat::kPng);

@@ -263,7 +263,24 @@ TEST_F(DocumentImport, ThePaintProgramsPictureComesBackAsTheSameTile) {
     EXPECT_EQ(picture.colours.GetPixel(0, 0), (*Doc().palette)[0]);
     ASSERT_TRUE(ImportNormalImage(0, picture, 0, 0));
     EXPECT_EQ(Doc().tiles[0].diamond, before.diamond);
-    EXPECT_EQ(PaintCommandLine("C:\\My Temp\\"), "mspaint.exe \"C:\\My Temp\\ImgTmp.bmp\"");
+    EXPECT_EQ(PaintCommandLine("C:\\Windows\\system32\\mspaint.exe", "C:\\My Temp\\"),
+              "\"C:\\Windows\\system32\\mspaint.exe\" \"C:\\My Temp\\ImgTmp.bmp\"");
+}
+
+TEST(PaintProgram, FoundInTheSystemFolderFirstAndNeverInTheCurrentFolder) {
+    const std::vector<std::string> found = PaintProgramCandidates(
+        "C:\\Windows\\system32", "D:\\Zelt\\", "C:\\Windows",
+        ".;;C:\\Tools;\"C:\\Program Files\\Paint\";tools\\bin;C:\\WINDOWS\\SYSTEM32\\;\\\\server\\share;C:");
+    EXPECT_EQ(found, (std::vector<std::string>{
+                         "C:\\Windows\\system32\\mspaint.exe",
+                         "D:\\Zelt\\mspaint.exe",
+                         "C:\\Windows\\mspaint.exe",
+                         "C:\\Tools\\mspaint.exe",
+                         "C:\\Program Files\\Paint\\mspaint.exe",
+                         "\\\\server\\share\\mspaint.exe",
+                     }));
+    // Without a system folder (it could not be read) the search path still counts, never ".".
+    EXPECT_EQ(PaintProgramCandidates("", "", "", "."), std::vector<std::string>{});
 }
 
 TEST_F(DocumentImport, ExportAllDrawsTheWholeTemplateOnWhite) {

@@ -17,6 +17,7 @@
 #include "editor/app/ShellUi_win.h"
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentFiles.h"
+#include "editor/settings/ProgramFolder.h"
 #include "editor/settings/Settings.h"
 #include "editor/settings/SettingsValues.h"
 #include "editor/strings/StringTable.h"
@@ -171,6 +172,66 @@ TEST_F(MainWindowTest, MenuHintsAndTheFamilyInTheStatusBar) {
     ASSERT_TRUE(LoadTemplateFile(Sample("Mesa.des")));
     ApplyWindowState();
     EXPECT_EQ(Status(1), Lookup(Doc().gameKind == kRa2Yr ? "TXT_SHORTRA2YR" : "TXT_SHORTTSFS"));
+}
+
+TEST_F(MainWindowTest, SignOutAsksTheCloseQuestionAndCancelRefusesTheEnd) {
+    SendMessageA(window_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(Sample("Meadow.tem"))), 0);
+    ASSERT_TRUE(Doc().open);
+    Doc().modified = true;
+    std::string asked;
+    test::DialogDriver cancel([&](HWND box) {
+        asked = StaticTexts(box);
+        PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(SendMessageA(window_, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), FALSE);
+    ASSERT_TRUE(cancel.Acted());
+    EXPECT_EQ(asked, Lookup("MSG:CLOSEQUESTION"));
+    EXPECT_TRUE(Doc().open);
+    EXPECT_TRUE(Doc().modified);
+
+    // No: the end goes ahead without saving; an unchanged document lets it go without a question.
+    test::DialogDriver no([&](HWND box) { PostMessageA(box, WM_COMMAND, IDNO, 0); });
+    EXPECT_EQ(SendMessageA(window_, WM_QUERYENDSESSION, 0, 0), TRUE);
+    ASSERT_TRUE(no.Acted());
+    EXPECT_FALSE(Doc().open);
+    EXPECT_EQ(SendMessageA(window_, WM_QUERYENDSESSION, 0, 0), TRUE);
+
+    // The session ends: the settings and the hotkeys are written now, as the process may not get further.
+    const std::string environment = ProgramFolder() + "Environment.dat";
+    DeleteFileA(environment.c_str());
+    DeleteFileA(g_settingsPath.c_str());
+    SendMessageA(window_, WM_ENDSESSION, FALSE, 0);  // another program refused: nothing happens
+    EXPECT_EQ(GetFileAttributesA(g_settingsPath.c_str()), INVALID_FILE_ATTRIBUTES);
+    SendMessageA(window_, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_NE(GetFileAttributesA(g_settingsPath.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(GetFileAttributesA(environment.c_str()), INVALID_FILE_ATTRIBUTES);
+    DeleteFileA(environment.c_str());
+    EXPECT_TRUE(IsWindow(window_));
+}
+
+TEST_F(MainWindowTest, ACloseRequestUnderAModalDialogLeavesTheDocumentAndTheDialog) {
+    SendMessageA(window_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(Sample("Meadow.tem"))), 0);
+    ASSERT_TRUE(Doc().open);
+    Doc().modified = true;
+    const DWORD self = GetCurrentThreadId();
+    bool dialogStayed = false, docStayed = false;
+    HWND other = nullptr;
+    test::DialogDriver driver([&](HWND dialog) {
+        SendMessageA(window_, WM_CLOSE, 0, 0);  // the taskbar's Close, say
+        Sleep(300);
+        dialogStayed = IsWindow(dialog) && IsWindowVisible(dialog);
+        docStayed = Doc().open && Doc().modified;
+        other = test::DialogOfThread(self, dialog);  // no close question under the dialog
+        if (other) PostMessageA(other, WM_COMMAND, IDCANCEL, 0);
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    SendMessageA(window_, WM_COMMAND, IDM_SAVE_OPTIONS, 0);
+    ASSERT_TRUE(driver.Acted());
+    EXPECT_TRUE(dialogStayed);
+    EXPECT_TRUE(docStayed);
+    EXPECT_EQ(other, nullptr);
+    EXPECT_TRUE(IsWindow(window_));
+    EXPECT_TRUE(Doc().open);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "editor/interchange/ImageClipboard_win.h"
 #include "editor/interchange/ImageDialogs_win.h"
 #include "editor/interchange/ImageLibrary_win.h"
+#include "editor/interchange/PictureFile.h"
 #include "editor/interchange/TileBitmaps.h"
 #include "editor/interchange/TileImageCommands_win.h"
 #include "editor/settings/Settings.h"
@@ -467,6 +468,88 @@ TEST_F(TileImageCommands, ThePaintProgramGetsThePictureWholeAndGivesItBack) {
     EXPECT_EQ(Doc().tiles[0].diamond, expected);
     EXPECT_FALSE(Exists(temporary + "ImgTmp.bmp"));
     EXPECT_TRUE(CanUndo());
+}
+
+// The temporary folder a test's paint program round trip uses, and how the stand-in behaves.
+class PaintRun {
+public:
+    PaintRun(const std::string& folder, const char* behaviour) : folder_(folder) {
+        CreateDirectoryA(folder.c_str(), nullptr);
+        SetEnvironmentVariableA("TMP", folder.c_str());
+        SetEnvironmentVariableA("TEMP", folder.c_str());
+        SetEnvironmentVariableA("ZELT_PAINT_STANDIN", behaviour);
+    }
+    ~PaintRun() {
+        SetEnvironmentVariableA("TMP", nullptr);
+        SetEnvironmentVariableA("TEMP", nullptr);
+        SetEnvironmentVariableA("ZELT_PAINT_STANDIN", nullptr);
+    }
+    std::string File() const { return folder_ + "ImgTmp.bmp"; }
+
+private:
+    std::string folder_;
+};
+
+TEST_F(TileImageCommands, WhileThePaintProgramRunsTheEditorAnswersButTakesNoInput) {
+    OpenThreeTiles();
+    Doc().selected = 0;
+    const TileBytes before = Doc().tiles[0].diamond;
+    ShowWindow(Shell().main, SW_SHOWNOACTIVATE);
+    const PaintRun run(At("paint\\"), "wait:2000");
+    std::atomic<bool> answered{false}, enabledMeanwhile{true};
+    std::atomic<DWORD> took{0};
+    std::thread other([&] {
+        Sleep(700);
+        enabledMeanwhile = IsWindowEnabled(Shell().main) != FALSE;
+        DWORD_PTR result = 0;
+        const DWORD start = GetTickCount();
+        answered = SendMessageTimeoutA(Shell().main, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result) != 0;
+        took = GetTickCount() - start;
+    });
+    const bool edited = EditInPaintProgram();
+    other.join();
+    ASSERT_TRUE(edited);
+    EXPECT_TRUE(answered) << "the main window did not answer within a second";
+    EXPECT_LT(took.load(), 1000u);
+    EXPECT_FALSE(enabledMeanwhile);
+    EXPECT_TRUE(IsWindowEnabled(Shell().main));
+    EXPECT_NE(Doc().tiles[0].diamond, before);
+}
+
+TEST_F(TileImageCommands, AnUnchangedPictureAsksWhetherTheUserStillEditsIt) {
+    OpenThreeTiles();
+    Doc().selected = 0;
+    const TileBytes before = Doc().tiles[0].diamond;
+    const PaintRun run(At("paint\\"), "leave");
+
+    // Cancel: the tile stays as it was, and the picture stays for the paint program that has it.
+    std::string asked;
+    DialogDriver cancel([&](HWND box) {
+        asked = StaticTexts(box);
+        PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_FALSE(EditInPaintProgram());
+    ASSERT_TRUE(cancel.Acted());
+    EXPECT_EQ(asked, Lookup("MSG:PAINTSTILLEDITING"));
+    EXPECT_EQ(Doc().tiles[0].diamond, before);
+    EXPECT_FALSE(CanUndo());
+    EXPECT_TRUE(Exists(run.File()));
+
+    // The picture saved while the question is up (by a paint program that was already running):
+    // the question goes away by itself and the tile takes the picture.
+    bool saved = false;
+    DialogDriver save([&](HWND) {
+        Picture picture;
+        std::string error;
+        saved = ReadPictureFile(run.File(), picture, error);
+        picture.colours.SetPixel(24, 12, 0x123456);
+        saved = saved && WritePictureFile(run.File(), picture, error);
+    });
+    EXPECT_TRUE(EditInPaintProgram());
+    ASSERT_TRUE(save.Acted());
+    EXPECT_TRUE(saved);
+    EXPECT_NE(Doc().tiles[0].diamond, before);
+    EXPECT_FALSE(Exists(run.File()));
 }
 
 }  // namespace

@@ -323,13 +323,15 @@ TEST_F(ViewWindows, StripMenuGreysWhatCannotWorkAndRunsItsTileCommands) {
     const HMENU popup = GetSubMenu(plain.Get(), 0);
     const auto greyed = [&](UINT id) { return (GetMenuState(popup, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
     EXPECT_TRUE(greyed(IDM_STRIP_SAVE_EXTRA));
-    for (UINT id : {IDM_STRIP_EDIT_IMAGE, IDM_AUTO_COLOUR, IDM_STRIP_SAVE_NORMAL, IDM_STRIP_IMPORT_NORMAL,
-                    IDM_STRIP_IMPORT_EXTRA, IDM_STRIP_DELETE_EXTRA, IDM_DELETE_TILE})
+    for (UINT id : {IDM_STRIP_EDIT_IMAGE, IDM_STRIP_PAINT_PROGRAM, IDM_AUTO_COLOUR, IDM_STRIP_SAVE_NORMAL,
+                    IDM_STRIP_IMPORT_NORMAL, IDM_STRIP_IMPORT_EXTRA, IDM_STRIP_DELETE_EXTRA, IDM_DELETE_TILE})
         EXPECT_FALSE(greyed(id)) << id;
     char text[128] = {};
     GetMenuStringA(popup, IDM_DELETE_TILE, text, sizeof text, MF_BYCOMMAND);
     EXPECT_STREQ(text, Lookup("GUI:STPDELETE"));
-    EXPECT_EQ(GetMenuItemCount(popup), 12);
+    EXPECT_EQ(GetMenuItemCount(popup), 13);
+    GetMenuStringA(popup, IDM_STRIP_PAINT_PROGRAM, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_STREQ(text, Lookup("GUI:STPPAINTPROGRAM"));
 
     // Delete extra image and delete tile act on the selection.
     Doc().selected = 3;
