@@ -419,6 +419,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnCloseRequest(window);
         return 0;
     case WM_ENABLE:
+        // A modal dialog or message box of ours disables the main window: the windows that float
+        // beside it rest with it, and a close asked for meanwhile runs once it is back.
+        EnableFloatingWindows(wParam != 0);
         OnEnable(window, wParam != 0);
         return 0;
     case WM_QUERYENDSESSION:
@@ -445,9 +448,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
-        return 0;
-    case WM_ENABLE:
-        EnableFloatingWindows(wParam != FALSE);
         return 0;
     case WM_SYSCOLORCHANGE:
         PassSystemColours(wParam, lParam);
