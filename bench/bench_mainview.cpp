@@ -43,6 +43,45 @@ void BM_PaintMainView(benchmark::State& state) {
     }
 }
 
+constexpr int kClientWidth = 1920, kClientHeight = 1080;
+
+// The composed canvas stretched (nearest pixel) into a full-HD client, placed as the view places it:
+// a stand-in for the system's blit, which does this part of a paint at a zoom other than 1.
+void StretchIntoClient(const DibCanvas& canvas, double zoom, std::vector<uint32_t>& client) {
+    const ViewOffset offset = ImageOffset(kClientWidth, kClientHeight, canvas.Width(), canvas.Height(), zoom);
+    std::vector<int> columns(kClientWidth, -1);
+    for (int x = 0; x < kClientWidth; ++x) {
+        const double sx = (x - offset.x) / zoom;
+        if (sx >= 0 && sx < canvas.Width()) columns[static_cast<size_t>(x)] = static_cast<int>(sx);
+    }
+    for (int y = 0; y < kClientHeight; ++y) {
+        const double sy = (y - offset.y) / zoom;
+        if (sy < 0 || sy >= canvas.Height()) continue;
+        const uint32_t* from = canvas.Bits() + static_cast<size_t>(canvas.Height() - 1 - static_cast<int>(sy)) *
+                                                   static_cast<size_t>(canvas.Width());
+        uint32_t* to = client.data() + static_cast<size_t>(y) * kClientWidth;
+        for (int x = 0; x < kClientWidth; ++x)
+            if (columns[static_cast<size_t>(x)] >= 0) to[x] = from[columns[static_cast<size_t>(x)]];
+    }
+}
+
+// A paint at a zoom: the composition (the same at every zoom) and the stretch.
+void PaintZoomed(benchmark::State& state, double zoom) {
+    DibCanvas canvas;
+    std::vector<uint32_t> client(static_cast<size_t>(kClientWidth) * kClientHeight);
+    for (auto _ : state) {
+        TemplateBounds bounds;
+        if (!ComposeMainView(canvas, bounds)) state.SkipWithError("nothing composed");
+        StretchIntoClient(canvas, zoom, client);
+        benchmark::DoNotOptimize(client.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_PaintMainViewAt200(benchmark::State& state) { PaintZoomed(state, 2.0); }
+// Below the view's least zoom, for how a shrinking stretch compares.
+void BM_PaintMainViewAt50(benchmark::State& state) { PaintZoomed(state, 0.5); }
+
 size_t CanvasPixels() {
     TemplateBounds bounds;
     ComputeTemplateBounds(bounds);
@@ -72,6 +111,8 @@ void BM_MemsetWarmCanvas(benchmark::State& state) {
 }
 
 BENCHMARK(BM_PaintMainView)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintMainViewAt200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintMainViewAt50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MemsetFreshCanvas)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MemsetWarmCanvas)->Unit(benchmark::kMillisecond);
 
@@ -90,6 +131,13 @@ int main(int argc, char** argv) {
     const Spread warm = RatioSpread(paint, reporter.times["BM_MemsetWarmCanvas"]);
     PrintSpread("main view paint against a memset of the same canvas", warm, "x");
     PrintSpread("main view paint against a memset of a freshly allocated canvas (for comparison)", fresh, "x");
+    for (const char* zoom : {"200", "50"}) {
+        const Spread zoomed = RatioSpread(reporter.times[std::string("BM_PaintMainViewAt") + zoom],
+                                          reporter.times["BM_MemsetWarmCanvas"]);
+        const std::string what = std::string("main view paint at ") + zoom +
+                                 " % into a 1920 x 1080 client against a memset of the same canvas";
+        PrintSpread(what.c_str(), zoomed, "x");
+    }
     Verdict("main view paint", warm.median, "x", warm.median <= 4.0, "at most 4x a memset of the same canvas");
     return 0;
 }

@@ -66,48 +66,104 @@ void Invert(const RowTarget& target, int x, int y) {
 
 RowTarget TargetOf(Canvas& canvas) { return TargetOf(canvas, 0, canvas.Height()); }
 
+// The colours of a composition: the palette, and for a large one the two pixels of every pair of
+// indexes (the first index in the low byte of the key and its colour in the low half of the entry),
+// so that a lookup gives two pixels.
+struct Colours {
+    const PaletteTable& palette;
+    const uint64_t* pairs = nullptr;
+};
+
+constexpr bool kLittleEndian = std::endian::native == std::endian::little;
+
+std::vector<uint64_t> PairTable(const PaletteTable& palette) {
+    std::vector<uint64_t> pairs(size_t{1} << 16);
+    for (size_t second = 0; second < 256; ++second) {
+        const uint64_t high = uint64_t{palette[second]} << 32;
+        for (size_t first = 0; first < 256; ++first) pairs[second << 8 | first] = high | palette[first];
+    }
+    return pairs;
+}
+
+// No index of the four (or eight) is 0, the transparent one.
+bool Opaque(uint32_t four) { return ((four - 0x01010101u) & ~four & 0x80808080u) == 0; }
+bool Opaque(uint64_t eight) {
+    return ((eight - 0x0101010101010101u) & ~eight & 0x8080808080808080u) == 0;
+}
+
 // Four opaque pixels from four indexes (the first in the lowest byte), stored two at a time: half
 // the stores of one at a time, and stores are what the drawing waits for.
-inline void PutFour(uint32_t* pixels, uint32_t four, const PaletteTable& palette) {
-    if constexpr (std::endian::native == std::endian::little) {
-        const uint64_t low = palette[four & 0xFF] | uint64_t{palette[(four >> 8) & 0xFF]} << 32;
-        const uint64_t high = palette[(four >> 16) & 0xFF] | uint64_t{palette[four >> 24]} << 32;
+inline void PutFour(uint32_t* pixels, uint32_t four, const Colours& colours) {
+    if constexpr (kLittleEndian) {
+        uint64_t low, high;
+        if (colours.pairs) {
+            low = colours.pairs[four & 0xFFFF];
+            high = colours.pairs[four >> 16];
+        } else {
+            low = colours.palette[four & 0xFF] | uint64_t{colours.palette[(four >> 8) & 0xFF]} << 32;
+            high = colours.palette[(four >> 16) & 0xFF] | uint64_t{colours.palette[four >> 24]} << 32;
+        }
         std::memcpy(pixels, &low, 8);
         std::memcpy(pixels + 2, &high, 8);
     } else {
-        for (int k = 0; k < 4; ++k, four >>= 8) pixels[k] = palette[four & 0xFF];
+        for (int k = 0; k < 4; ++k, four >>= 8) pixels[k] = colours.palette[four & 0xFF];
     }
+}
+
+void PutSome(uint32_t* pixels, const uint8_t* indexes, int count, const PaletteTable& palette) {
+    for (int k = 0; k < count; ++k) {
+        if (indexes[k]) pixels[k] = palette[indexes[k]];
+    }
+}
+
+// Four indexes at a time, the test for transparency made once for all four.
+void PutFours(uint32_t* pixels, const uint8_t* indexes, int count, const Colours& colours) {
+    for (; count >= 4; count -= 4, pixels += 4, indexes += 4) {
+        uint32_t four;
+        std::memcpy(&four, indexes, 4);
+        if (Opaque(four)) {
+            PutFour(pixels, four, colours);
+        } else {
+            PutSome(pixels, indexes, 4, colours.palette);
+        }
+    }
+    PutSome(pixels, indexes, count, colours.palette);
 }
 
 // One row of palette indexes from (x, y) rightwards, index 0 left out, clipped to the canvas.
 void PutRow(const RowTarget& target, int64_t x, int64_t y, const uint8_t* indexes, int count,
-            const PaletteTable& palette) {
+            const Colours& colours) {
     if (y < target.top || y >= target.bottom || count <= 0) return;
     const int64_t first = std::max<int64_t>(0, -x), last = std::min<int64_t>(count, int64_t{target.width} - x);
     if (first >= last) return;
     if (target.bits) {
-        uint32_t* pixels = target.Row(y) + x;
-        int64_t i = first;
-        // Runs of four opaque pixels (no zero byte among their indexes) are drawn without a test each;
-        // every row of a diamond is a multiple of four wide.
-        for (; i + 4 <= last; i += 4) {
-            uint32_t four;
-            std::memcpy(&four, indexes + i, 4);
-            if (((four - 0x01010101u) & ~four & 0x80808080u) == 0) {
-                PutFour(pixels + i, four, palette);
-            } else {
-                for (int k = 0; k < 4; ++k) {
-                    if (indexes[i + k]) pixels[i + k] = palette[indexes[i + k]];
+        uint32_t* pixels = target.Row(y) + x + first;
+        indexes += first;
+        int n = static_cast<int>(last - first);
+        if (colours.pairs) {
+            // Eight at a time, four lookups of two: the loop the paint of a large template spends
+            // most of its time in.
+            for (; n >= 8; n -= 8, pixels += 8, indexes += 8) {
+                uint64_t eight;
+                std::memcpy(&eight, indexes, 8);
+                if (!Opaque(eight)) {
+                    PutFours(pixels, indexes, 8, colours);
+                    continue;
                 }
+                const uint64_t p0 = colours.pairs[eight & 0xFFFF], p1 = colours.pairs[(eight >> 16) & 0xFFFF];
+                const uint64_t p2 = colours.pairs[(eight >> 32) & 0xFFFF], p3 = colours.pairs[eight >> 48];
+                std::memcpy(pixels, &p0, 8);
+                std::memcpy(pixels + 2, &p1, 8);
+                std::memcpy(pixels + 4, &p2, 8);
+                std::memcpy(pixels + 6, &p3, 8);
             }
         }
-        for (; i < last; ++i) {
-            if (indexes[i]) pixels[i] = palette[indexes[i]];
-        }
+        PutFours(pixels, indexes, n, colours);
         return;
     }
     for (int64_t i = first; i < last; ++i) {
-        if (indexes[i]) target.canvas.SetPixel(static_cast<int>(x + i), static_cast<int>(y), palette[indexes[i]]);
+        if (indexes[i])
+            target.canvas.SetPixel(static_cast<int>(x + i), static_cast<int>(y), colours.palette[indexes[i]]);
     }
 }
 
@@ -162,6 +218,8 @@ struct DiamondLayout {
     std::vector<size_t> at;  // cellH + 1 entries: the last is the size of a whole diamond
     std::vector<int> start;
     std::vector<int> width;
+    int left = 0;    // the least start
+    int right = 0;   // the greatest start + width
 };
 
 DiamondLayout LayoutOf(int cellW, int cellH) {
@@ -174,35 +232,95 @@ DiamondLayout LayoutOf(int cellW, int cellH) {
         layout.start[r] = DiamondRowStart(r, cellW, cellH);
         layout.width[r] = DiamondRowWidth(r, cellH);
         layout.at[r + 1] = layout.at[r] + static_cast<size_t>(std::max(layout.width[r], 0));
+        layout.left = r == 0 ? layout.start[r] : std::min(layout.left, layout.start[r]);
+        layout.right = std::max(layout.right, layout.start[r] + layout.width[r]);
     }
     return layout;
 }
 
+// A row lying wholly inside the target, with the pair table: eight pixels at a time, then four,
+// then one. The table is passed apart from the pixels written, so it stays in a register.
+inline void PutInsideRow(uint32_t* pixels, const uint8_t* indexes, int count, const uint64_t* pairs,
+                         const PaletteTable& palette) {
+    for (; count >= 8; count -= 8, pixels += 8, indexes += 8) {
+        uint64_t eight;
+        std::memcpy(&eight, indexes, 8);
+        if (Opaque(eight)) {
+            const uint64_t p0 = pairs[eight & 0xFFFF], p1 = pairs[(eight >> 16) & 0xFFFF];
+            const uint64_t p2 = pairs[(eight >> 32) & 0xFFFF], p3 = pairs[eight >> 48];
+            std::memcpy(pixels, &p0, 8);
+            std::memcpy(pixels + 2, &p1, 8);
+            std::memcpy(pixels + 4, &p2, 8);
+            std::memcpy(pixels + 6, &p3, 8);
+        } else {
+            PutSome(pixels, indexes, 8, palette);
+        }
+    }
+    if (count >= 4) {
+        uint32_t four;
+        std::memcpy(&four, indexes, 4);
+        if (Opaque(four)) {
+            const uint64_t low = pairs[four & 0xFFFF], high = pairs[four >> 16];
+            std::memcpy(pixels, &low, 8);
+            std::memcpy(pixels + 2, &high, 8);
+        } else {
+            PutSome(pixels, indexes, 4, palette);
+        }
+        count -= 4;
+        pixels += 4;
+        indexes += 4;
+    }
+    PutSome(pixels, indexes, count, palette);
+}
+
+// Rows [first, last) of a whole diamond that lies inside the target's width, with the pair table:
+// no row needs clipping. Most tiles of a large template are drawn here.
+void WholeDiamondRows(const uint8_t* indexes, const DiamondLayout& layout, const Colours& colours,
+                      const RowTarget& target, int64_t x, int64_t y, int64_t first, int64_t last) {
+    const uint64_t* const pairs = colours.pairs;
+    const size_t stride = static_cast<size_t>(target.width);
+    uint32_t* row = target.Row(y + first) + x;
+    for (int64_t r = first; r < last; ++r, row -= stride)
+        PutInsideRow(row + layout.start[r], indexes + layout.at[r], layout.width[r], pairs, colours.palette);
+}
+
 // The rows of a tile's diamond and extra image that fall into the target's rows.
-void DiamondRows(const TileRecord& tile, const DiamondLayout& layout, const PaletteTable& palette,
+void DiamondRows(const TileRecord& tile, const DiamondLayout& layout, const Colours& colours,
                  const RowTarget& target, int64_t x, int64_t y) {
     const int64_t cellH = static_cast<int64_t>(layout.width.size());
     const int64_t first = std::clamp<int64_t>(target.top - y, 0, cellH);
     const int64_t last = std::clamp<int64_t>(int64_t{target.bottom} - y, 0, cellH);
     // A diamond shorter than the cell's layout is drawn as far as it goes.
     const size_t size = tile.diamond.size();
+    if (colours.pairs && target.bits && size >= layout.at.back() && x + layout.left >= 0 &&
+        x + layout.right <= target.width) {
+        WholeDiamondRows(tile.diamond.data(), layout, colours, target, x, y, first, last);
+        return;
+    }
     for (int64_t r = first; r < last && layout.at[r] < size; ++r) {
         const size_t at = layout.at[r];
         const int width = static_cast<int>(std::min<size_t>(static_cast<size_t>(layout.width[r]), size - at));
-        PutRow(target, x + layout.start[r], y + r, tile.diamond.data() + at, width, palette);
+        PutRow(target, x + layout.start[r], y + r, tile.diamond.data() + at, width, colours);
     }
 }
 
-void ExtraRows(const TileRecord& tile, const PaletteTable& palette, const RowTarget& target, int64_t x, int64_t y) {
+void ExtraRows(const TileRecord& tile, const Colours& colours, const RowTarget& target, int64_t x, int64_t y) {
     if (!HasExtraPixels(tile)) return;
     // A short image is drawn as far as its bytes go.
     const size_t width = static_cast<size_t>(tile.extraWidth);
     const size_t size = std::min(tile.extraImage.size(), width * static_cast<size_t>(tile.extraHeight));
     const size_t first = target.top > y ? static_cast<size_t>(target.top - y) : 0;
+    // Rows from first on lie in the target's rows; inside its width too, they need no clipping.
+    const bool inside = colours.pairs && target.bits && x >= 0 && x + static_cast<int64_t>(width) <= target.width;
     for (size_t at = first * width, j = first; at < size && y + static_cast<int64_t>(j) < target.bottom;
          at += width, ++j) {
-        PutRow(target, x, y + static_cast<int64_t>(j), tile.extraImage.data() + at,
-               static_cast<int>(std::min(width, size - at)), palette);
+        const int count = static_cast<int>(std::min(width, size - at));
+        if (inside) {
+            PutInsideRow(target.Row(y + static_cast<int64_t>(j)) + x, tile.extraImage.data() + at, count,
+                         colours.pairs, colours.palette);
+        } else {
+            PutRow(target, x, y + static_cast<int64_t>(j), tile.extraImage.data() + at, count, colours);
+        }
     }
 }
 
@@ -210,11 +328,11 @@ void ExtraRows(const TileRecord& tile, const PaletteTable& palette, const RowTar
 
 void DrawTileDiamond(const TileRecord& tile, int cellW, int cellH, const PaletteTable& palette, Canvas& canvas,
                      int64_t x, int64_t y) {
-    DiamondRows(tile, LayoutOf(cellW, cellH), palette, TargetOf(canvas), x, y);
+    DiamondRows(tile, LayoutOf(cellW, cellH), Colours{palette}, TargetOf(canvas), x, y);
 }
 
 void DrawTileExtra(const TileRecord& tile, const PaletteTable& palette, Canvas& canvas, int64_t x, int64_t y) {
-    ExtraRows(tile, palette, TargetOf(canvas), x, y);
+    ExtraRows(tile, Colours{palette}, TargetOf(canvas), x, y);
 }
 
 bool RenderTileDiamond(int tileIndex, Canvas& canvas) {
@@ -417,9 +535,13 @@ void ComposeTemplate(const TileSet& set, int selected, const RenderStyle& style,
     const int rows = banding.rows > 0 ? banding.rows : BandRows(canvas.Width(), canvas.BytesPerPixel());
     const BandIndex index = IndexBands(set, style, dx, dy, height, rows);
     const DiamondLayout layout = LayoutOf(set.cellW, set.cellH);
+    const RowTarget whole = TargetOf(canvas);
+    std::vector<uint64_t> pairs;
+    if (kLittleEndian && whole.bits && int64_t{whole.width} * height >= banding.pairsFrom)
+        pairs = PairTable(set.palette);
+    const Colours colours{set.palette, pairs.empty() ? nullptr : pairs.data()};
     // On a colour canvas filled anew, each band is drawn apart and then streamed into its rows, so the
     // canvas's memory is written once and never read.
-    const RowTarget whole = TargetOf(canvas);
     std::vector<uint32_t> apart;
     if (banding.background && whole.bits)
         apart.resize(static_cast<size_t>(std::min(rows, height)) * static_cast<size_t>(whole.width));
@@ -436,10 +558,10 @@ void ComposeTemplate(const TileSet& set, int selected, const RenderStyle& style,
         for (size_t k = index.first[band]; k < index.first[band + 1]; ++k) {
             const TileRecord& tile = set.tiles[index.entries[k]];
             if (style.showNormalImages)
-                DiamondRows(tile, layout, set.palette, target, CellLeft(tile, set.cellW) + dx,
+                DiamondRows(tile, layout, colours, target, CellLeft(tile, set.cellW) + dx,
                             CellTop(tile, set.cellH) + dy);
             if (style.showExtraImages)
-                ExtraRows(tile, set.palette, target, ExtraLeft(tile, set.cellW) + dx, ExtraTop(tile, set.cellH) + dy);
+                ExtraRows(tile, colours, target, ExtraLeft(tile, set.cellW) + dx, ExtraTop(tile, set.cellH) + dy);
         }
         if (marker && int64_t{marker->second} + set.cellH >= target.top && marker->second < target.bottom) {
             TargetCanvas clip(target);
