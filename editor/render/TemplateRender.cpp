@@ -220,6 +220,9 @@ struct DiamondLayout {
     std::vector<int> width;
     int left = 0;    // the least start
     int right = 0;   // the greatest start + width
+    // Where each run of four bytes of a whole diamond goes on a canvas of a given width, from the
+    // diamond's top row at its left edge; empty unless every row is a multiple of four wide.
+    std::vector<ptrdiff_t> fourOffset;
 };
 
 DiamondLayout LayoutOf(int cellW, int cellH) {
@@ -273,15 +276,47 @@ inline void PutInsideRow(uint32_t* pixels, const uint8_t* indexes, int count, co
     PutSome(pixels, indexes, count, palette);
 }
 
+// The offsets of a layout's runs of four on a canvas of this width, rows bottom-up in memory.
+void LayOutFours(DiamondLayout& layout, int canvasWidth) {
+    layout.fourOffset.clear();
+    for (size_t r = 0; r < layout.width.size(); ++r)
+        if (layout.width[r] % 4 != 0 || layout.at[r] % 4 != 0) return;
+    for (size_t r = 0; r < layout.width.size(); ++r)
+        for (int k = 0; k < layout.width[r]; k += 4)
+            layout.fourOffset.push_back(layout.start[r] + k - static_cast<ptrdiff_t>(r) * canvasWidth);
+}
+
 // Rows [first, last) of a whole diamond that lies inside the target's width, with the pair table:
-// no row needs clipping. Most tiles of a large template are drawn here.
+// no row needs clipping. Most tiles of a large template are drawn here, in one loop over the runs of
+// four of all the rows, whose length is the same for every tile: rows of changing width would each
+// end their loop at a different count, which the processor cannot foresee.
 void WholeDiamondRows(const uint8_t* indexes, const DiamondLayout& layout, const Colours& colours,
                       const RowTarget& target, int64_t x, int64_t y, int64_t first, int64_t last) {
     const uint64_t* const pairs = colours.pairs;
     const size_t stride = static_cast<size_t>(target.width);
     uint32_t* row = target.Row(y + first) + x;
-    for (int64_t r = first; r < last; ++r, row -= stride)
-        PutInsideRow(row + layout.start[r], indexes + layout.at[r], layout.width[r], pairs, colours.palette);
+    if (layout.fourOffset.empty()) {
+        for (int64_t r = first; r < last; ++r, row -= stride)
+            PutInsideRow(row + layout.start[r], indexes + layout.at[r], layout.width[r], pairs, colours.palette);
+        return;
+    }
+    // Offsets count from the diamond's top row; row holds the first row drawn.
+    const ptrdiff_t shift = static_cast<ptrdiff_t>(first) * target.width;
+    const ptrdiff_t* offset = layout.fourOffset.data() + layout.at[first] / 4;
+    const ptrdiff_t* const end = layout.fourOffset.data() + layout.at[last] / 4;
+    const uint8_t* from = indexes + layout.at[first];
+    for (; offset < end; ++offset, from += 4) {
+        uint32_t* pixels = row + (*offset + shift);
+        uint32_t four;
+        std::memcpy(&four, from, 4);
+        if (Opaque(four)) {
+            const uint64_t low = pairs[four & 0xFFFF], high = pairs[four >> 16];
+            std::memcpy(pixels, &low, 8);
+            std::memcpy(pixels + 2, &high, 8);
+        } else {
+            PutSome(pixels, from, 4, colours.palette);
+        }
+    }
 }
 
 // The rows of a tile's diamond and extra image that fall into the target's rows.
@@ -534,12 +569,13 @@ void ComposeTemplate(const TileSet& set, int selected, const RenderStyle& style,
 
     const int rows = banding.rows > 0 ? banding.rows : BandRows(canvas.Width(), canvas.BytesPerPixel());
     const BandIndex index = IndexBands(set, style, dx, dy, height, rows);
-    const DiamondLayout layout = LayoutOf(set.cellW, set.cellH);
+    DiamondLayout layout = LayoutOf(set.cellW, set.cellH);
     const RowTarget whole = TargetOf(canvas);
     std::vector<uint64_t> pairs;
     if (kLittleEndian && whole.bits && int64_t{whole.width} * height >= banding.pairsFrom)
         pairs = PairTable(set.palette);
     const Colours colours{set.palette, pairs.empty() ? nullptr : pairs.data()};
+    if (colours.pairs) LayOutFours(layout, whole.width);
     // On a colour canvas filled anew, each band is drawn apart and then streamed into its rows, so the
     // canvas's memory is written once and never read.
     std::vector<uint32_t> apart;
