@@ -250,8 +250,8 @@ HWND CreatePropertiesPanel(HWND parent, bool undocked) {
         GetClientRect(panel, &client);
         const LONG_PTR style = (GetWindowLongPtrA(panel, GWL_STYLE) & ~WS_CHILD) | WS_POPUP | WS_CAPTION;
         SetWindowLongPtrA(panel, GWL_STYLE, style);
-        AdjustWindowRectEx(&client, static_cast<DWORD>(style), FALSE,
-                           static_cast<DWORD>(GetWindowLongPtrA(panel, GWL_EXSTYLE)));
+        AdjustWindowRectForDpi(client, static_cast<DWORD>(style), false,
+                               static_cast<DWORD>(GetWindowLongPtrA(panel, GWL_EXSTYLE)), WindowDpi(panel));
         SetWindowTextA(panel, Lookup("GUI:PROPERTIES"));
         SetWindowPos(panel, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
