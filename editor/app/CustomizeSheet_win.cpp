@@ -21,7 +21,6 @@ namespace zelt {
 
 namespace {
 
-constexpr int kImageSide = 48;
 
 struct SheetState {
     int lastPage = 0;  // the page shown last in this run
@@ -310,7 +309,7 @@ INT_PTR CALLBACK ToolbarPage(HWND page, UINT message, WPARAM wParam, LPARAM lPar
             g_sheet.layoutBackup = g_toolbarLayout;
             SendItem(page, IDC_TB_NAME, EM_LIMITTEXT, kMaxButtonText);
             FillActions(page);
-            SetWindowPos(GetDlgItem(page, IDC_TB_ICON), nullptr, 0, 0, kImageSide, kImageSide,
+            SetWindowPos(GetDlgItem(page, IDC_TB_ICON), nullptr, 0, 0, ToolbarImageSide(), ToolbarImageSide(),
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             FillButtons(page, 0);
             return TRUE;
@@ -353,7 +352,7 @@ constexpr char kIconSelectClass[] = "IconSelectClass";
 int VisibleCells(HWND control) {
     RECT client{};
     GetClientRect(control, &client);
-    return std::max(1, static_cast<int>(client.right / kImageSide));
+    return std::max(1, static_cast<int>(client.right / ToolbarImageSide()));
 }
 
 void UpdateScrollBar(HWND control) {
@@ -376,9 +375,9 @@ void PaintCells(HWND control, HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     SelectScope font(dc, GetStockObject(DEFAULT_GUI_FONT));
     for (int cell = g_picker.first; cell < g_picker.cells; ++cell) {
-        const int x = (cell - g_picker.first) * kImageSide;
+        const int x = (cell - g_picker.first) * ToolbarImageSide();
         if (x >= client.right) break;
-        RECT box{x, 0, x + kImageSide, kImageSide};
+        RECT box{x, 0, x + ToolbarImageSide(), ToolbarImageSide()};
         const bool selected = cell == g_picker.selected;
         if (selected) FillRect(dc, &box, GetSysColorBrush(COLOR_HIGHLIGHT));
         if (cell == 0) {
@@ -436,8 +435,8 @@ LRESULT CALLBACK IconSelectProc(HWND control, UINT message, WPARAM wParam, LPARA
         case WM_LBUTTONUP: {
             const int x = static_cast<short>(LOWORD(lParam));
             const int y = static_cast<short>(HIWORD(lParam));
-            const int cell = g_picker.first + x / kImageSide;
-            if (x >= 0 && y >= 0 && y < kImageSide && cell < g_picker.cells) {
+            const int cell = g_picker.first + x / ToolbarImageSide();
+            if (x >= 0 && y >= 0 && y < ToolbarImageSide() && cell < g_picker.cells) {
                 g_picker.selected = cell;
                 InvalidateRect(control, nullptr, TRUE);
             }
@@ -465,7 +464,7 @@ INT_PTR CALLBACK PickerDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
             SetMessageOwner(dialog);
             // The strip is exactly one image high above its scroll bar.
             HWND control = GetDlgItem(dialog, IDC_ICON_SELECT);
-            RECT frame{0, 0, 0, kImageSide};
+            RECT frame{0, 0, 0, ToolbarImageSide()};
             AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE)), FALSE,
                                static_cast<DWORD>(GetWindowLongPtrA(control, GWL_EXSTYLE)));
             RECT now{};

@@ -2,27 +2,34 @@
 
 #include <algorithm>
 
+#include "editor/winui/DisplayScale.h"
+
 namespace zelt {
 
 DockedLayout ComputeDockedLayout(int clientWidth, int clientHeight, int toolbarHeight, int statusHeight,
-                                 bool panelVisible) {
+                                 bool panelVisible, int dpi) {
+    const int panelWidth = ScaleForDpi(kPanelWidth, dpi);
+    const int divider = ScaleForDpi(kDividerWidth, dpi);
+    const int stripHeight = ScaleForDpi(kStripHeight, dpi);
+    const int overlap = ScaleForDpi(2, dpi);
+    const int viewLeft = panelWidth + divider;
     const int top = toolbarHeight;
-    const int viewHeight = clientHeight - statusHeight - toolbarHeight - (kStripHeight + kDividerWidth);
+    const int viewHeight = clientHeight - statusHeight - toolbarHeight - (stripHeight + divider);
     DockedLayout layout;
     if (panelVisible) {
-        layout.panel = {0, top, kPanelWidth, viewHeight};
-        layout.verticalDivider = {kPanelWidth, top, kDividerWidth, viewHeight + 2};
+        layout.panel = {0, top, panelWidth, viewHeight};
+        layout.verticalDivider = {panelWidth, top, divider, viewHeight + overlap};
     } else {
-        layout.verticalDivider = {0, top, kDividerWidth, viewHeight + 2};
+        layout.verticalDivider = {0, top, divider, viewHeight + overlap};
     }
-    layout.horizontalDivider = {0, top + viewHeight, clientWidth, kDividerWidth};
-    layout.strip = {0, top + viewHeight + kDividerWidth, clientWidth, kStripHeight};
-    layout.view = {kViewLeft, top, clientWidth - kViewLeft, viewHeight};
+    layout.horizontalDivider = {0, top + viewHeight, clientWidth, divider};
+    layout.strip = {0, top + viewHeight + divider, clientWidth, stripHeight};
+    layout.view = {viewLeft, top, clientWidth - viewLeft, viewHeight};
     return layout;
 }
 
-int UndockedWindowHeight(int toolbarHeight, int statusHeight) {
-    return toolbarHeight + statusHeight + kUndockedExtraHeight;
+int UndockedWindowHeight(int toolbarHeight, int statusHeight, int dpi) {
+    return toolbarHeight + statusHeight + ScaleForDpi(kUndockedExtraHeight, dpi);
 }
 
 namespace {

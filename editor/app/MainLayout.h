@@ -12,11 +12,10 @@ struct LayoutRect {
     bool operator==(const LayoutRect&) const = default;
 };
 
+// Lengths at 96 dots per inch; the layout scales them to the window's density.
 inline constexpr int kPanelWidth = 200;
 inline constexpr int kDividerWidth = 8;
 inline constexpr int kStripHeight = 200;
-// The view starts right of the panel and its divider even while the panel is hidden.
-inline constexpr int kViewLeft = kPanelWidth + kDividerWidth;
 
 struct DockedLayout {
     LayoutRect panel;            // empty while the panel is hidden
@@ -27,17 +26,18 @@ struct DockedLayout {
 };
 
 // clientWidth x clientHeight is the main window's client area; toolbarHeight and statusHeight the
-// client heights of the toolbar (0 without one) and the status bar.
+// client heights of the toolbar (0 without one) and the status bar; dpi the window's density. The
+// view starts right of the panel and its divider even while the panel is hidden.
 DockedLayout ComputeDockedLayout(int clientWidth, int clientHeight, int toolbarHeight, int statusHeight,
-                                 bool panelVisible);
+                                 bool panelVisible, int dpi);
 
-// The size limits of the main window.
+// The size limits of the main window, at 96 dots per inch.
 inline constexpr int kDockedMinWidth = 400;
 inline constexpr int kDockedMinHeight = 700;
 // Undocked, the window is exactly as tall as its toolbar, its status bar and this much more.
 inline constexpr int kUndockedExtraHeight = 60;
 inline constexpr int kUndockedWidth = 600;
-int UndockedWindowHeight(int toolbarHeight, int statusHeight);
+int UndockedWindowHeight(int toolbarHeight, int statusHeight, int dpi);
 
 // A saved window rectangle moved (and if need be shrunk) to lie inside a monitor's work area; one
 // already inside is kept as it is.

@@ -39,6 +39,7 @@
 #include "editor/views/HotButtons_win.h"
 #include "editor/views/MainView_win.h"
 #include "editor/winui/AboutPage_win.h"
+#include "editor/winui/DisplayScale_win.h"
 #include "editor/winui/Message_win.h"
 #include "editor/winui/ShellWindows_win.h"
 #include "resources/CommandIds.h"
@@ -48,7 +49,7 @@ namespace zelt {
 namespace {
 
 constexpr const char* kHomePage = "https://zelt.example.org/";
-constexpr int kStatusPartEdges[] = {300, 400, 600};
+constexpr int kStatusPartEdges[] = {300, 400, 600};  // at 96 dots per inch
 // Position of the recent-files placeholder in the File menu.
 constexpr int kRecentMenuPosition = 7;
 
@@ -137,12 +138,31 @@ void LayOut(HWND window, int width, int height) {
     const int toolbarHeight = PlaceToolbar(width);
     if (Shell().undocked) return;
     const bool panelVisible = Shell().panel && IsWindowVisible(Shell().panel);
-    const DockedLayout layout = ComputeDockedLayout(width, height, toolbarHeight, statusHeight, panelVisible);
+    const DockedLayout layout =
+        ComputeDockedLayout(width, height, toolbarHeight, statusHeight, panelVisible, WindowDpi(window));
     if (panelVisible) Place(Shell().panel, layout.panel);
     Place(g_dividers.vertical, layout.verticalDivider);
     Place(g_dividers.horizontal, layout.horizontalDivider);
     Place(Shell().strip, layout.strip);
     Place(Shell().view, layout.view);
+}
+
+void SetStatusParts(HWND window) {
+    int edges[std::size(kStatusPartEdges)];
+    for (size_t i = 0; i < std::size(edges); ++i) edges[i] = ScaleForWindow(window, kStatusPartEdges[i]);
+    SendMessageA(Shell().status, SB_SETPARTS, std::size(edges), reinterpret_cast<LPARAM>(edges));
+}
+
+// The main window moved to a monitor of another density: it takes the size the system suggests, and
+// what is laid out in pixels follows. Template pixels stay one screen pixel at zoom 1.
+void OnDpiChanged(HWND window, LPARAM suggested) {
+    SetStatusParts(window);
+    RescaleToolbar();
+    TakeSuggestedRect(window, suggested);
+    RECT client{};
+    GetClientRect(window, &client);
+    LayOut(window, client.right, client.bottom);
+    RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 HWND CreateDivider(HWND parent) {
@@ -178,8 +198,7 @@ bool OnCreate(HWND window) {
 
     shell.status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
                                    window, nullptr, shell.instance, nullptr);
-    SendMessageA(shell.status, SB_SETPARTS, std::size(kStatusPartEdges),
-                 reinterpret_cast<LPARAM>(kStatusPartEdges));
+    SetStatusParts(window);
     if (!CreateToolbar(window)) {
         ShowMessageKey(MB_ICONERROR, "ERROR:CREATETOOLBAR");
         return false;
@@ -312,15 +331,16 @@ LRESULT OnEraseBackground(HWND window, HDC dc) {
     return 1;
 }
 
-void OnSizeLimits(MINMAXINFO* info) {
+void OnSizeLimits(HWND window, MINMAXINFO* info) {
+    const int dpi = WindowDpi(window);
     if (Shell().undocked) {
-        const int height = UndockedWindowHeight(ClientHeight(Shell().toolbar), ClientHeight(Shell().status));
+        const int height = UndockedWindowHeight(ClientHeight(Shell().toolbar), ClientHeight(Shell().status), dpi);
         info->ptMaxSize.y = height;
         info->ptMinTrackSize.y = height;
         info->ptMaxTrackSize.y = height;
     } else {
-        info->ptMinTrackSize.x = kDockedMinWidth;
-        info->ptMinTrackSize.y = kDockedMinHeight;
+        info->ptMinTrackSize.x = ScaleForDpi(kDockedMinWidth, dpi);
+        info->ptMinTrackSize.y = ScaleForDpi(kDockedMinHeight, dpi);
     }
 }
 
@@ -418,6 +438,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CLOSE:
         OnCloseRequest(window);
         return 0;
+    case kDpiChangedMessage:
+        OnDpiChanged(window, lParam);
+        return 0;
     case WM_ENABLE:
         // A modal dialog or message box of ours disables the main window: the windows that float
         // beside it rest with it, and a close asked for meanwhile runs once it is back.
@@ -433,7 +456,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (!g_settings.useEuiStyle) break;
         return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
     case WM_GETMINMAXINFO:
-        OnSizeLimits(reinterpret_cast<MINMAXINFO*>(lParam));
+        OnSizeLimits(window, reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     case WM_COMMAND:
         DispatchCommand(LOWORD(wParam));

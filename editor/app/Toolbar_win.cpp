@@ -1,8 +1,11 @@
 #include "editor/app/Toolbar_win.h"
 
+#include <utility>
+
 #include "common/WinHandles.h"
 #include "editor/app/CommandTable.h"
 #include "editor/settings/Settings.h"
+#include "editor/winui/DisplayScale_win.h"
 #include "editor/winui/ShellWindows_win.h"
 #include "resources/CustomizeIds.h"
 
@@ -10,11 +13,12 @@ namespace zelt {
 
 namespace {
 
-constexpr int kImageSide = 48;
+constexpr int kImageSide = 48;  // at 96 dots per inch
 constexpr COLORREF kImageKey = RGB(200, 200, 200);
 
 UniqueImageList g_images;
 UniqueImageList g_disabledImages;
+int g_imageSide = kImageSide;
 
 DWORD ToolbarStyle() {
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT |
@@ -25,34 +29,39 @@ DWORD ToolbarStyle() {
 
 // A copy of the images, each drawn blended half with the system selection colour.
 UniqueImageList MakeDisabledImages(HIMAGELIST images) {
+    const int side = g_imageSide;
     const int count = ImageList_GetImageCount(images);
-    UniqueImageList disabled(ImageList_Create(kImageSide, kImageSide, ILC_COLOR24 | ILC_MASK, count, 0));
+    UniqueImageList disabled(ImageList_Create(side, side, ILC_COLOR24 | ILC_MASK, count, 0));
     if (!disabled || count == 0) return disabled;
     WindowDc screen(nullptr);
     UniqueMemoryDc dc(CreateCompatibleDC(screen.Get()));
-    UniqueBitmap strip(CreateCompatibleBitmap(screen.Get(), kImageSide * count, kImageSide));
+    UniqueBitmap strip(CreateCompatibleBitmap(screen.Get(), side * count, side));
     if (!dc || !strip) return disabled;
     {
         SelectScope select(dc.Get(), strip.Get());
         UniqueBrush key(CreateSolidBrush(kImageKey));
-        const RECT all{0, 0, kImageSide * count, kImageSide};
+        const RECT all{0, 0, side * count, side};
         FillRect(dc.Get(), &all, key.Get());
         for (int i = 0; i < count; ++i)
-            ImageList_DrawEx(images, i, dc.Get(), i * kImageSide, 0, kImageSide, kImageSide, CLR_NONE,
+            ImageList_DrawEx(images, i, dc.Get(), i * side, 0, side, side, CLR_NONE,
                              GetSysColor(COLOR_HIGHLIGHT), ILD_TRANSPARENT | ILD_BLEND50);
     }
     ImageList_AddMasked(disabled.Get(), strip.Get(), kImageKey);
     return disabled;
 }
 
-void LoadImages() {
+// The images drawn at 96 dots per inch, scaled to the main window's density; each pixel is repeated,
+// so the colour key stays exact.
+void LoadImages(int dpi) {
     if (g_images) return;
     UniqueBitmap strip(static_cast<HBITMAP>(LoadImageA(Shell().instance, MAKEINTRESOURCEA(IDB_EDITOR_TOOLBAR),
                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (UniqueBitmap scaled = ScaleBitmapForDpi(strip.Get(), dpi)) strip = std::move(scaled);
     BITMAP info{};
     if (!strip || !GetObjectA(strip.Get(), sizeof info, &info)) return;
+    g_imageSide = ScaleForDpi(kImageSide, dpi);
     g_images.Reset(
-        ImageList_Create(kImageSide, kImageSide, ILC_COLOR24 | ILC_MASK, info.bmWidth / kImageSide, 0));
+        ImageList_Create(g_imageSide, g_imageSide, ILC_COLOR24 | ILC_MASK, info.bmWidth / g_imageSide, 0));
     if (!g_images) return;
     ImageList_AddMasked(g_images.Get(), strip.Get(), kImageKey);
     g_disabledImages = MakeDisabledImages(g_images.Get());
@@ -125,7 +134,7 @@ void Refill(HWND toolbar) {
 }  // namespace
 
 bool CreateToolbar(HWND main) {
-    LoadImages();
+    LoadImages(WindowDpi(main));
     HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, ToolbarStyle(), 0, 0, 0, 0, main, nullptr,
                                    Shell().instance, nullptr);
     if (!toolbar) return false;
@@ -153,6 +162,18 @@ void DestroyToolbarImages() {
 
 HIMAGELIST ToolbarImages() {
     return g_images.Get();
+}
+
+int ToolbarImageSide() { return g_imageSide; }
+
+void RescaleToolbar() {
+    HWND toolbar = Shell().toolbar;
+    if (!toolbar || !Shell().main) return;
+    DestroyToolbarImages();
+    LoadImages(WindowDpi(Shell().main));
+    SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(g_images.Get()));
+    SendMessageA(toolbar, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(g_disabledImages.Get()));
+    RebuildToolbar();
 }
 
 void SetCommandEnabled(UINT command, bool enabled) {

@@ -15,6 +15,10 @@ void RebuildToolbar();
 void DestroyToolbarImages();
 // The toolbar's images (null before CreateToolbar): the icon picker and the customisation sheet show them.
 HIMAGELIST ToolbarImages();
+// The side of one image in pixels: 48 at 96 dots per inch, scaled to the main window's density.
+int ToolbarImageSide();
+// After the main window moved to another density: the images again at its size, and the buttons.
+void RescaleToolbar();
 
 // Every toolbar button and menu item of the command (submenus included), and its hotkey.
 void SetCommandEnabled(UINT command, bool enabled);

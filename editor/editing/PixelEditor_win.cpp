@@ -11,6 +11,7 @@
 #include "editor/render/DibCanvas_win.h"
 #include "editor/strings/Translate_win.h"
 #include "editor/winui/DialogStyle_win.h"
+#include "editor/winui/DisplayScale_win.h"
 #include "editor/winui/Message_win.h"
 #include "resources/PixelEditorIds.h"
 
@@ -21,6 +22,7 @@ namespace {
 // The editor is modal, so there is one state; its colour and selection outlive each opening.
 PixelEditorState g_editor;
 
+// Lengths at 96 dots per inch, scaled to the dialog's density as its template's controls are.
 constexpr int kToolbarX = 10;
 constexpr int kToolbarY = 300;
 constexpr int kToolbarMaxHeight = 50;
@@ -179,13 +181,14 @@ int ToolbarHeight(HWND dialog) {
     RECT palette{};
     GetWindowRect(GetDlgItem(dialog, IDC_PE_PALETTE), &palette);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&palette), 2);
-    return std::max(0, std::min(kToolbarMaxHeight, static_cast<int>(palette.top) - kToolbarY));
+    return std::max(0, std::min(ScaleForWindow(dialog, kToolbarMaxHeight),
+                                static_cast<int>(palette.top) - ScaleForWindow(dialog, kToolbarY)));
 }
 
 // As wide as the client area less the margin, at creation as on every resize, so that every tool
 // can be reached as soon as the dialog opens.
-int ToolbarWidth(int clientWidth) {
-    return std::max(0, clientWidth - kToolbarRightMargin);
+int ToolbarWidth(HWND dialog, int clientWidth) {
+    return std::max(0, clientWidth - ScaleForWindow(dialog, kToolbarRightMargin));
 }
 
 HWND CreateToolbar(HWND dialog) {
@@ -194,7 +197,8 @@ HWND CreateToolbar(HWND dialog) {
     HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
                                    WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_LIST | CCS_NODIVIDER |
                                        CCS_NOPARENTALIGN | CCS_NORESIZE,
-                                   kToolbarX, kToolbarY, ToolbarWidth(client.right), ToolbarHeight(dialog), dialog,
+                                   ScaleForWindow(dialog, kToolbarX), ScaleForWindow(dialog, kToolbarY),
+                                   ToolbarWidth(dialog, client.right), ToolbarHeight(dialog), dialog,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PE_TOOLBAR)),
                                    ResourceModule(), nullptr);
     if (!toolbar) return nullptr;
@@ -252,11 +256,13 @@ INT_PTR CALLBACK PixelEditorProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         }
         case WM_SIZE:
             if (HWND toolbar = GetDlgItem(dialog, IDC_PE_TOOLBAR))
-                MoveWindow(toolbar, kToolbarX, kToolbarY, ToolbarWidth(LOWORD(lParam)), ToolbarHeight(dialog), TRUE);
+                MoveWindow(toolbar, ScaleForWindow(dialog, kToolbarX), ScaleForWindow(dialog, kToolbarY),
+                           ToolbarWidth(dialog, LOWORD(lParam)), ToolbarHeight(dialog), TRUE);
             return TRUE;
         case WM_GETMINMAXINFO: {
             auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-            limits->ptMinTrackSize = POINT{kMinimumSide, kMinimumSide};
+            const int side = ScaleForWindow(dialog, kMinimumSide);
+            limits->ptMinTrackSize = POINT{side, side};
             return TRUE;
         }
         case WM_ACTIVATE:

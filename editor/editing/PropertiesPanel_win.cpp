@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "common/WinHandles.h"
 #include "editor/document/DocumentClass.h"
@@ -18,6 +19,7 @@
 #include "editor/template/GameTables.h"
 #include "editor/winui/ColourButton_win.h"
 #include "editor/winui/DialogStyle_win.h"
+#include "editor/winui/DisplayScale_win.h"
 #include "editor/winui/Message_win.h"
 #include "editor/winui/ShellWindows_win.h"
 #include "resources/PanelIds.h"
@@ -26,7 +28,7 @@ namespace zelt {
 
 namespace {
 
-constexpr int kRampItemHeight = 60;
+constexpr int kRampItemHeight = 60;  // at 96 dots per inch, as the ramp pictures are drawn
 
 struct PanelState {
     bool ready = false;  // set once the panel has filled its lists
@@ -122,6 +124,7 @@ void DrawRampItem(const DRAWITEMSTRUCT& item) {
     }
     UniqueBitmap picture(static_cast<HBITMAP>(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(IDB_RAMP_FIRST + ramp),
                                                          IMAGE_BITMAP, 0, 0, LR_LOADTRANSPARENT)));
+    if (UniqueBitmap scaled = ScaleBitmapForDpi(picture.Get(), WindowDpi(item.hwndItem))) picture = std::move(scaled);
     BITMAP size{};
     if (picture && GetObjectA(picture.Get(), sizeof size, &size)) {
         UniqueMemoryDc source(CreateCompatibleDC(dc));
@@ -186,7 +189,7 @@ INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
         case WM_MEASUREITEM: {
             auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             if (measure->CtlID != IDC_PANEL_RAMP) return FALSE;
-            measure->itemHeight = kRampItemHeight;
+            measure->itemHeight = static_cast<UINT>(ScaleForWindow(panel, kRampItemHeight));
             return TRUE;
         }
         case WM_DRAWITEM: {
@@ -247,8 +250,8 @@ HWND CreatePropertiesPanel(HWND parent, bool undocked) {
         GetClientRect(panel, &client);
         const LONG_PTR style = (GetWindowLongPtrA(panel, GWL_STYLE) & ~WS_CHILD) | WS_POPUP | WS_CAPTION;
         SetWindowLongPtrA(panel, GWL_STYLE, style);
-        AdjustWindowRectEx(&client, static_cast<DWORD>(style), FALSE,
-                           static_cast<DWORD>(GetWindowLongPtrA(panel, GWL_EXSTYLE)));
+        AdjustWindowRectForDpi(client, static_cast<DWORD>(style), false,
+                               static_cast<DWORD>(GetWindowLongPtrA(panel, GWL_EXSTYLE)), WindowDpi(panel));
         SetWindowTextA(panel, Lookup("GUI:PROPERTIES"));
         SetWindowPos(panel, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);

@@ -14,6 +14,7 @@
 #include "editor/strings/Translate_win.h"
 #include "editor/template/FileBytes.h"
 #include "editor/winui/DialogStyle_win.h"
+#include "editor/winui/DisplayScale_win.h"
 #include "editor/winui/Message_win.h"
 #include "resources/BatchIds.h"
 #include "resources/ResourceIds.h"
@@ -25,7 +26,8 @@ namespace {
 constexpr int kFirstColumnWidth = 20;
 // Room beside a caption for the header's own margins.
 constexpr int kCaptionMargin = 16;
-// The buttons' size, unless a text needs more width; their distance from the client area's sides.
+// The buttons' size, unless a text needs more width; their distance from the client area's sides. All
+// pixel lengths here are at 96 dots per inch and scaled to the dialog's density.
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
 constexpr int kButtonMargin = 10;
@@ -54,7 +56,7 @@ void FillTable(HWND table) {
         std::string caption = Lookup(kOverviewColumnKeys[static_cast<size_t>(column)]);
         LVCOLUMNA info{};
         info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        info.cx = kFirstColumnWidth;
+        info.cx = ScaleForWindow(table, kFirstColumnWidth);
         info.pszText = caption.data();
         info.iSubItem = column;
         SendMessageA(table, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info));
@@ -78,7 +80,7 @@ void FillTable(HWND table) {
             static_cast<int>(SendMessageA(
                 table, LVM_GETSTRINGWIDTHA, 0,
                 reinterpret_cast<LPARAM>(Lookup(kOverviewColumnKeys[static_cast<size_t>(column)])))) +
-            kCaptionMargin;
+            ScaleForWindow(table, kCaptionMargin);
         SendMessageA(table, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), std::max(contents, caption));
     }
 }
@@ -109,7 +111,7 @@ int ButtonWidth(HWND button) {
     GetTextExtentPoint32A(dc.Get(), text, length, &extent);
     RECT margin{0, 0, kButtonTextMargin, 0};
     MapDialogRect(GetParent(button), &margin);
-    return std::max(kButtonWidth, static_cast<int>(extent.cx + 2 * margin.right));
+    return std::max(ScaleForWindow(button, kButtonWidth), static_cast<int>(extent.cx + 2 * margin.right));
 }
 
 void Layout(HWND dialog, int width, int height) {
@@ -117,13 +119,14 @@ void Layout(HWND dialog, int width, int height) {
     RECT r{};
     GetWindowRect(table, &r);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-    MoveWindow(table, r.left, r.top, width - 20, height - 70, TRUE);
-    const int top = height - kButtonsFromBottom;
+    const auto scaled = [dialog](int length) { return ScaleForWindow(dialog, length); };
+    MoveWindow(table, r.left, r.top, width - scaled(20), height - scaled(70), TRUE);
+    const int top = height - scaled(kButtonsFromBottom);
     HWND close = GetDlgItem(dialog, IDC_OVERVIEW_CLOSE);
-    MoveWindow(close, kButtonMargin, top, ButtonWidth(close), kButtonHeight, TRUE);
+    MoveWindow(close, scaled(kButtonMargin), top, ButtonWidth(close), scaled(kButtonHeight), TRUE);
     HWND save = GetDlgItem(dialog, IDC_OVERVIEW_SAVE);
     const int saveWidth = ButtonWidth(save);
-    MoveWindow(save, width - kButtonMargin - saveWidth, top, saveWidth, kButtonHeight, TRUE);
+    MoveWindow(save, width - scaled(kButtonMargin) - saveWidth, top, saveWidth, scaled(kButtonHeight), TRUE);
 }
 
 void InitDialog(HWND dialog) {
@@ -133,7 +136,8 @@ void InitDialog(HWND dialog) {
     HWND table = Table(dialog);
     FillTable(table);
     if (const std::optional<int> selected = ResolveTileIndex(-1)) SelectRow(table, *selected);
-    SetWindowPos(dialog, nullptr, 0, 0, ColumnWidthSum(table) + 50, 200, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(dialog, nullptr, 0, 0, ColumnWidthSum(table) + ScaleForWindow(dialog, 50),
+                 ScaleForWindow(dialog, 200), SWP_NOMOVE | SWP_NOZORDER);
     RECT client{};
     GetClientRect(dialog, &client);
     Layout(dialog, client.right, client.bottom);

@@ -33,6 +33,7 @@
 #include "editor/views/MainView_win.h"
 #include "editor/views/TileStrip_win.h"
 #include "editor/winui/ComApartment_win.h"
+#include "editor/winui/DisplayScale_win.h"
 #include "editor/winui/Message_win.h"
 #include "editor/winui/ShellWindows_win.h"
 #include "resources/ResourceIds.h"
@@ -116,8 +117,9 @@ void ShowMainWindow(HWND window) {
         RECT toolbar{}, status{};
         if (Shell().toolbar) GetClientRect(Shell().toolbar, &toolbar);
         GetClientRect(Shell().status, &status);
-        SetWindowPos(window, nullptr, 0, 0, kUndockedWidth, UndockedWindowHeight(toolbar.bottom, status.bottom),
-                     SWP_NOMOVE | SWP_NOZORDER);
+        const int dpi = WindowDpi(window);
+        SetWindowPos(window, nullptr, 0, 0, ScaleForDpi(kUndockedWidth, dpi),
+                     UndockedWindowHeight(toolbar.bottom, status.bottom, dpi), SWP_NOMOVE | SWP_NOZORDER);
     }
     InvalidateRect(window, nullptr, TRUE);
     UpdateWindow(window);

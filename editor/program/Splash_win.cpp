@@ -1,8 +1,10 @@
 #include "editor/program/Splash_win.h"
 
 #include <atomic>
+#include <utility>
 
 #include "common/WinHandles.h"
+#include "editor/winui/DisplayScale_win.h"
 #include "resources/ResourceIds.h"
 
 namespace zelt {
@@ -79,6 +81,8 @@ DWORD WINAPI SplashThread(void* parameter) {
     }
     UniqueBitmap bitmap(static_cast<HBITMAP>(
         LoadImageA(start.instance, MAKEINTRESOURCEA(IDB_SPLASH), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    // The picture is drawn for 96 dots per inch; it opens on the primary monitor, at its density.
+    if (UniqueBitmap scaled = ScaleBitmapForDpi(bitmap.Get(), WindowDpi(nullptr))) bitmap = std::move(scaled);
     if (!bitmap) return 0;
     BITMAP info{};
     GetObjectA(bitmap.Get(), sizeof info, &info);

@@ -6,6 +6,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "common/WinHandles.h"
 #include "editor/render/DibCanvas.h"
@@ -24,6 +25,7 @@
 #include "editor/viewer/FolderScan.h"
 #include "editor/viewer/ViewerModel.h"
 #include "editor/winui/AboutPage_win.h"
+#include "editor/winui/DisplayScale_win.h"
 #include "editor/winui/FileTypes_win.h"
 #include "editor/winui/Message_win.h"
 #include "resources/ResourceIds.h"
@@ -78,6 +80,23 @@ const char* TipOf(int command) {
     return "";
 }
 
+// The toolbar's 16-pixel images and the text's font at the window's density; each image pixel is
+// repeated, so the colour key stays exact.
+void SetToolbarImages(int dpi) {
+    Viewer& v = g_viewer;
+    const int side = ScaleForDpi(16, dpi);
+    HIMAGELIST images = ImageList_Create(side, side, ILC_COLOR24 | ILC_MASK, 17, 0);
+    UniqueBitmap strip(static_cast<HBITMAP>(
+        LoadImageA(v.instance, MAKEINTRESOURCEA(IDB_VIEWER_TOOLBAR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (UniqueBitmap scaled = ScaleBitmapForDpi(strip.Get(), dpi)) strip = std::move(scaled);
+    if (images && strip) ImageList_AddMasked(images, strip.Get(), RGB(255, 0, 255));
+    SendMessageA(v.toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    if (v.images) ImageList_Destroy(v.images);
+    v.images = images;
+}
+
+void SetFont(int dpi) { g_viewer.font = CreateScaledFont(14, FW_NORMAL, "Arial", dpi); }
+
 void CreateToolbar(HWND window) {
     Viewer& v = g_viewer;
     v.toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
@@ -86,13 +105,7 @@ void CreateToolbar(HWND window) {
                                 0, 0, 0, 0, window, nullptr, v.instance, nullptr);
     if (!v.toolbar) return;
     SendMessageA(v.toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    v.images = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 17, 0);
-    if (HBITMAP strip = static_cast<HBITMAP>(
-            LoadImageA(v.instance, MAKEINTRESOURCEA(IDB_VIEWER_TOOLBAR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))) {
-        ImageList_AddMasked(v.images, strip, RGB(255, 0, 255));
-        DeleteObject(strip);
-    }
-    SendMessageA(v.toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(v.images));
+    SetToolbarImages(WindowDpi(window));
     TBBUTTON buttons[std::size(kButtons)] = {};
     for (size_t i = 0; i < std::size(kButtons); ++i) {
         buttons[i].iBitmap = kButtons[i].image < 0 ? 0 : kButtons[i].image;
@@ -112,8 +125,9 @@ SIZE ToolbarSize() {
 
 void PlaceToolbar(int clientWidth, int clientHeight) {
     const SIZE size = ToolbarSize();
-    SetWindowPos(g_viewer.toolbar, nullptr, (clientWidth - size.cx) / 2, clientHeight - size.cy - 10, size.cx, size.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const int margin = ScaleForWindow(g_viewer.window, 10);
+    SetWindowPos(g_viewer.toolbar, nullptr, (clientWidth - size.cx) / 2, clientHeight - size.cy - margin, size.cx,
+                 size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void EnableButton(int command, bool enabled) {
@@ -315,8 +329,7 @@ LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case WM_CREATE:
             v.window = window;
             CreateToolbar(window);
-            v.font.Reset(CreateFontA(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial"));
+            SetFont(WindowDpi(window));
             ViewPath(v.state.currentPath);
             return 0;
         case WM_SIZE:
@@ -325,8 +338,22 @@ LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         case WM_GETMINMAXINFO: {
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-            info->ptMinTrackSize.x = ToolbarSize().cx + 2 * GetSystemMetrics(SM_CXBORDER) + 10;
-            info->ptMinTrackSize.y = 300;
+            info->ptMinTrackSize.x = ToolbarSize().cx + 2 * GetSystemMetrics(SM_CXBORDER) + ScaleForWindow(window, 10);
+            info->ptMinTrackSize.y = ScaleForWindow(window, 300);
+            return 0;
+        }
+        case kDpiChangedMessage: {
+            // Another monitor's density: the toolbar's images and the text follow, the picture's
+            // pixels do not.
+            const int dpi = HIWORD(wParam);
+            SetFont(dpi);
+            SetToolbarImages(dpi);
+            SendMessageA(v.toolbar, TB_AUTOSIZE, 0, 0);
+            TakeSuggestedRect(window, lParam);
+            RECT client{};
+            GetClientRect(window, &client);
+            PlaceToolbar(client.right, client.bottom);
+            InvalidateRect(window, nullptr, TRUE);
             return 0;
         }
         case WM_ERASEBKGND:

@@ -7,6 +7,7 @@
 #include "editor/settings/Settings.h"
 #include "editor/template/TileLayout.h"
 #include "editor/views/ViewGeometry.h"
+#include "editor/winui/DisplayScale.h"
 
 namespace zelt {
 
@@ -49,10 +50,10 @@ HotButtonAnchor AnchorOfTile(const TileRecord& tile, int cellW, int cellH, const
     return anchor;
 }
 
-HotButtonPoint HotButtonPosition(int button, const HotButtonAnchor& anchor, int bw, int bh, double zoom) {
+HotButtonPoint HotButtonPosition(int button, const HotButtonAnchor& anchor, int bw, int bh, double zoom, int dpi) {
     const double cx = anchor.cx, cy = anchor.cy;
     const double hw = anchor.halfWidth * zoom, hh = anchor.halfHeight * zoom;
-    const double gap = kHotButtonGap;
+    const double gap = ScaleForDpi(kHotButtonGap, dpi);
     double x = 0, y = 0;
     switch (button) {
         case 0:

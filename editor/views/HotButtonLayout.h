@@ -10,7 +10,7 @@
 namespace zelt {
 
 inline constexpr int kHotButtonCount = 7;
-inline constexpr int kHotButtonGap = 15;
+inline constexpr int kHotButtonGap = 15;  // at 96 dots per inch
 // Commands of buttons 0 ... 6: up, right, down, left, extra-image switch, height up, height down.
 inline constexpr int kHotButtonFirstCommand = 140;
 
@@ -37,8 +37,9 @@ struct HotButtonPoint {
 };
 
 // Top-left of button i (0 ... 6) of width bw and height bh; expressions with the zoom are evaluated
-// in double precision and truncated.
-HotButtonPoint HotButtonPosition(int button, const HotButtonAnchor& anchor, int bw, int bh, double zoom);
+// in double precision and truncated. The gap to the tile follows the density (dpi); the tile's own
+// extents follow only the zoom.
+HotButtonPoint HotButtonPosition(int button, const HotButtonAnchor& anchor, int bw, int bh, double zoom, int dpi);
 
 // Which buttons show, and whether extra edit mode survives. selected is null without a selection.
 struct HotButtonVisibility {

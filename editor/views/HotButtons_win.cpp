@@ -1,6 +1,7 @@
 #include "editor/views/HotButtons_win.h"
 
 #include <array>
+#include <utility>
 
 #include "common/WinHandles.h"
 #include "editor/document/DocumentClass.h"
@@ -8,6 +9,7 @@
 #include "editor/settings/Settings.h"
 #include "editor/views/HotButtonLayout.h"
 #include "editor/views/MainView_win.h"
+#include "editor/winui/DisplayScale_win.h"
 #include "editor/winui/ShellWindows_win.h"
 #include "resources/ViewsIds.h"
 
@@ -30,9 +32,11 @@ struct ImageRecord {
     int width = 0;
     int height = 0;
 
-    void Load(HINSTANCE instance, int id) {
+    // The picture drawn at 96 dots per inch, scaled to the view's density.
+    void Load(HINSTANCE instance, int id, int dpi) {
         bitmap.Reset(static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0)));
         if (!bitmap) return;
+        if (UniqueBitmap scaled = ScaleBitmapForDpi(bitmap.Get(), dpi)) bitmap = std::move(scaled);
         BITMAP info{};
         GetObjectA(bitmap.Get(), sizeof info, &info);
         dc.Reset(CreateCompatibleDC(nullptr));
@@ -52,6 +56,7 @@ struct ImageRecord {
 
 std::array<HWND, kHotButtonCount> g_buttons{};
 std::array<ImageRecord, kHotButtonCount> g_normal, g_hovered;
+int g_imagesDpi = 0;
 
 ImageRecord* Record(HWND button, const char* property) {
     return static_cast<ImageRecord*>(GetPropA(button, property));
@@ -146,9 +151,10 @@ void CreateHotButtons(HWND view) {
     const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(view, GWLP_HINSTANCE));
     // The buttons float over the main window, which forwards their commands to the view.
     const HWND owner = Shell().main ? Shell().main : GetAncestor(view, GA_ROOT);
+    g_imagesDpi = WindowDpi(view);
     for (int i = 0; i < kHotButtonCount; ++i) {
-        g_normal[i].Load(instance, IDB_HOT_NORMAL_FIRST + i);
-        g_hovered[i].Load(instance, IDB_HOT_HOVER_FIRST + i);
+        g_normal[i].Load(instance, IDB_HOT_NORMAL_FIRST + i, g_imagesDpi);
+        g_hovered[i].Load(instance, IDB_HOT_HOVER_FIRST + i, g_imagesDpi);
         g_buttons[i] = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kHotButtonClass, "", WS_POPUP, 0,
                                        0, 0, 0, owner, nullptr, instance, nullptr);
         if (!g_buttons[i]) continue;
@@ -166,6 +172,14 @@ void DestroyHotButtons() {
     }
     for (ImageRecord& record : g_normal) record.Free();
     for (ImageRecord& record : g_hovered) record.Free();
+}
+
+void RescaleHotButtons(HWND view) {
+    if (!g_buttons[0] || WindowDpi(view) == g_imagesDpi) return;
+    CreateHotButtons(view);
+    if (!Doc().open) return;
+    PlaceHotButtons();
+    UpdateHotButtonVisibility();
 }
 
 HWND HotButtonWindow(int button) {
@@ -191,7 +205,7 @@ void PlaceHotButtons() {
         if (!g_buttons[i] || (i == 4 && !tile->hasExtra)) continue;
         const int width = static_cast<int>(SendMessageA(g_buttons[i], kGetWidth, 0, 0));
         const int height = static_cast<int>(SendMessageA(g_buttons[i], kGetHeight, 0, 0));
-        const HotButtonPoint at = HotButtonPosition(i, anchor, width, height, zoom);
+        const HotButtonPoint at = HotButtonPosition(i, anchor, width, height, zoom, WindowDpi(view));
         SetWindowPos(g_buttons[i], nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }

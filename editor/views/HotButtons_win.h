@@ -17,6 +17,8 @@ void SetQuickEditMode(bool on);
 // 140 ... 146 (a refused move or height beeps).
 bool RegisterHotButtonClass(HINSTANCE instance);
 void CreateHotButtons(HWND view);
+// After the view moved to another density: the buttons again with pictures of its size.
+void RescaleHotButtons(HWND view);
 void DestroyHotButtons();
 void RunHotButton(int command);
 // Button i's window (0 ... 6), null when none.

@@ -18,6 +18,7 @@
 #include "editor/views/HotButtonLayout.h"
 #include "editor/views/HotButtons_win.h"
 #include "editor/views/ViewGeometry.h"
+#include "editor/winui/DisplayScale_win.h"
 #include "editor/winui/ShellWindows_win.h"
 #include "resources/CommandIds.h"
 
@@ -29,13 +30,23 @@ constexpr const char* kMainViewClass = "MainViewClass";
 
 double g_zoom = kMinZoom;
 UniqueFont g_viewFont;
+int g_viewFontDpi = 0;
+
+// The label's font at the view's density, made again when the view moves to another density.
+HFONT ViewFont(int dpi) {
+    if (!g_viewFont || g_viewFontDpi != dpi) {
+        g_viewFont = CreateScaledFont(15, FW_NORMAL, "Arial", dpi);
+        g_viewFontDpi = dpi;
+    }
+    return g_viewFont.Get();
+}
 
 int ZoomedSide(int64_t side) {
     return static_cast<int>(std::min(static_cast<double>(side) * g_zoom, static_cast<double>(INT_MAX)));
 }
 
 // "GUI:TRNSPCLR" with the components of palette colour 0, over the top-left corner.
-void DrawTransparentLabel(HDC dc) {
+void DrawTransparentLabel(HWND view, HDC dc) {
     const TemplateDocument& doc = Doc();
     if (!doc.palette) return;
     const uint32_t colour = (*doc.palette)[0];
@@ -43,9 +54,9 @@ void DrawTransparentLabel(HDC dc) {
     std::snprintf(text, sizeof text, "%s %d, %d, %d", Lookup("GUI:TRNSPCLR"),
                   static_cast<int>((colour >> 16) & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                   static_cast<int>(colour & 0xFF));
-    SelectScope font(dc,
-                     g_viewFont.Get() ? static_cast<HGDIOBJ>(g_viewFont.Get()) : GetStockObject(SYSTEM_FONT));
-    TextOutA(dc, 5, 5, text, static_cast<int>(std::strlen(text)));
+    const int dpi = WindowDpi(view);
+    SelectScope font(dc, ViewFont(dpi) ? static_cast<HGDIOBJ>(ViewFont(dpi)) : GetStockObject(SYSTEM_FONT));
+    TextOutA(dc, ScaleForDpi(5, dpi), ScaleForDpi(5, dpi), text, static_cast<int>(std::strlen(text)));
 }
 
 // The paint's canvas, kept between paints only for its memory (ComposeMainView draws all of it).
@@ -64,7 +75,7 @@ void PaintView(HWND view, HDC dc) {
     const ViewOffset offset =
         ImageOffset(client.right, client.bottom, bounds.Width(), bounds.Height(), g_zoom);
     StretchCanvas(dc, canvas, offset.x, offset.y, ZoomedSide(bounds.Width()), ZoomedSide(bounds.Height()));
-    DrawTransparentLabel(dc);
+    DrawTransparentLabel(view, dc);
 }
 
 void SelectAt(HWND view, int x, int y) {
@@ -109,6 +120,14 @@ LRESULT CALLBACK MainViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             PaintView(window, paint.Get());
             return 0;
         }
+        case kDpiChangedMessage:  // undocked, the view is a window of its own
+            TakeSuggestedRect(window, lParam);
+            [[fallthrough]];
+        case kDpiChangedAfterParentMessage:
+            // The label's font and the hot buttons follow the new density; template pixels do not.
+            RescaleHotButtons(window);
+            InvalidateRect(window, nullptr, FALSE);
+            return 0;
         case WM_PRINTCLIENT:
             PaintView(window, reinterpret_cast<HDC>(wParam));
             return 0;
@@ -149,14 +168,12 @@ bool RegisterMainViewClasses(HINSTANCE instance) {
     view.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     view.lpszClassName = kMainViewClass;
     if (!RegisterClassExA(&view) || !RegisterHotButtonClass(instance)) return false;
-    g_viewFont.Reset(CreateFontA(15, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                 DEFAULT_PITCH | FF_DONTCARE, "Arial"));
     return true;
 }
 
 void FreeMainViewResources() {
     g_viewFont.Reset();
+    g_viewFontDpi = 0;
     g_viewCanvas.Destroy();
 }
 

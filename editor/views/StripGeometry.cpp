@@ -4,15 +4,18 @@
 #include <cstdio>
 
 #include "editor/template/GameTables.h"
+#include "editor/winui/DisplayScale.h"
 
 namespace zelt {
 
-SlotRect StripSlotRect(int k, int clientHeight) {
-    return {kStripSlotPitch * k + 5, 5, kStripSlotWidth * (k + 1), clientHeight - 10};
+SlotRect StripSlotRect(int k, int clientHeight, int dpi) {
+    const int gap = ScaleForDpi(kStripSlotGap, dpi);
+    return {ScaleForDpi(kStripSlotPitch, dpi) * k + gap, gap, ScaleForDpi(kStripSlotWidth, dpi) * (k + 1),
+            clientHeight - 2 * gap};
 }
 
-int VisibleSlotCount(int clientWidth) {
-    return std::max(0, clientWidth) / kStripSlotPitch;
+int VisibleSlotCount(int clientWidth, int dpi) {
+    return std::max(0, clientWidth) / std::max(1, ScaleForDpi(kStripSlotPitch, dpi));
 }
 
 StripScroll SetupStripScroll(int tileCount, int visible, int current) {
@@ -62,9 +65,9 @@ int ScrollStrip(int first, StripScrollRequest request, int thumbPosition, int ti
     return std::max(next, 0);
 }
 
-std::optional<int> StripTileAt(int x, int y, int first, int tileCount, int clientHeight) {
+std::optional<int> StripTileAt(int x, int y, int first, int tileCount, int clientHeight, int dpi) {
     for (int k = 0; first + k < tileCount; ++k) {
-        const SlotRect r = StripSlotRect(k, clientHeight);
+        const SlotRect r = StripSlotRect(k, clientHeight, dpi);
         // Slots only narrow from here on; none further right can hold the point.
         if (r.left > x) break;
         if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return first + k;

@@ -8,8 +8,10 @@
 
 namespace zelt {
 
+// Lengths at 96 dots per inch; the functions below scale them to the strip's density (dpi).
 inline constexpr int kStripSlotWidth = 200;
-inline constexpr int kStripSlotPitch = kStripSlotWidth + 5;
+inline constexpr int kStripSlotGap = 5;
+inline constexpr int kStripSlotPitch = kStripSlotWidth + kStripSlotGap;
 
 // Client rectangle of the k-th visible slot; right and bottom are exclusive. The right edge grows by
 // 200 a slot while the pitch is 205, so each slot is 5 pixels narrower than the one before.
@@ -19,10 +21,10 @@ struct SlotRect {
     int right = 0;
     int bottom = 0;
 };
-SlotRect StripSlotRect(int k, int clientHeight);
+SlotRect StripSlotRect(int k, int clientHeight, int dpi);
 
 // Whole slots that fit the client width.
-int VisibleSlotCount(int clientWidth);
+int VisibleSlotCount(int clientWidth, int dpi);
 
 struct StripScroll {
     bool showBar = false;  // exactly when fewer slots fit than there are tiles
@@ -41,7 +43,7 @@ enum class StripScrollRequest { kLineLeft, kLineRight, kPageLeft, kPageRight, kT
 int ScrollStrip(int first, StripScrollRequest request, int thumbPosition, int tileCount, int visible);
 
 // The tile whose slot holds client point (x, y), testing the slots of first, first + 1, ... in turn.
-std::optional<int> StripTileAt(int x, int y, int first, int tileCount, int clientHeight);
+std::optional<int> StripTileAt(int x, int y, int first, int tileCount, int clientHeight, int dpi);
 
 // "X=%d Y=%d\nHeight=%d\n%s" with the terrain's name, and a last line "Z" when the tile has Z data.
 std::string StripSlotText(const TileRecord& tile);

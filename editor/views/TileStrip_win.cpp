@@ -19,6 +19,7 @@
 #include "editor/settings/Settings.h"
 #include "editor/strings/Translate_win.h"
 #include "editor/views/StripGeometry.h"
+#include "editor/winui/DisplayScale_win.h"
 #include "editor/winui/ShellWindows_win.h"
 #include "resources/CommandIds.h"
 
@@ -31,7 +32,6 @@ constexpr int kToolbarButtonPart = 1;  // TP_BUTTON
 constexpr int kPressedState = 3;       // TS_PRESSED
 
 struct StripState {
-    int slotWidth = kStripSlotWidth;
     int first = 0;
     int visible = 0;
 };
@@ -84,7 +84,7 @@ RECT ClientOf(HWND window) {
 
 void SetupScroll(HWND strip, StripState& state) {
     const int count = StripTileCount();
-    state.visible = VisibleSlotCount(ClientOf(strip).right);
+    state.visible = VisibleSlotCount(ClientOf(strip).right, WindowDpi(strip));
     const StripScroll scroll = SetupStripScroll(count, state.visible, Views().stripCurrentTile);
     SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
     if (scroll.showBar) {
@@ -106,20 +106,34 @@ void DrawOverScreen(HDC dc, int x, int y, int width, int height, Render render) 
     if (render(canvas)) DrawCanvas(dc, canvas, x, y);
 }
 
-void DrawSlotContent(HDC dc, const RECT& r, int index, HFONT font) {
+// The slot text's font at the strip's density, made again when the strip moves to another density.
+UniqueFont g_slotFont;
+int g_slotFontDpi = 0;
+
+HFONT SlotFont(int dpi) {
+    if (!g_slotFont || g_slotFontDpi != dpi) {
+        g_slotFont = CreateScaledFont(14, FW_NORMAL, "Arial", dpi);
+        g_slotFontDpi = dpi;
+    }
+    return g_slotFont.Get();
+}
+
+// Tile pictures keep one template pixel per screen pixel; only the slot's own offsets scale.
+void DrawSlotContent(HDC dc, const RECT& r, int index, int dpi) {
     const TemplateDocument& doc = Doc();
     const TileRecord* tile = TileAt(index);
     if (!tile || !doc.palette || doc.cellW <= 0 || doc.cellH <= 0) return;
     if (!tile->diamond.empty())
-        DrawOverScreen(dc, r.left, r.top + 20, doc.cellW, doc.cellH,
+        DrawOverScreen(dc, r.left, r.top + ScaleForDpi(20, dpi), doc.cellW, doc.cellH,
                        [index](Canvas& canvas) { return RenderTileDiamond(index, canvas); });
     if (tile->hasExtra && tile->extraWidth > 0 && tile->extraHeight > 0)
         DrawOverScreen(dc, (r.left + r.right) / 2, (r.top + r.bottom) / 2, tile->extraWidth,
                        tile->extraHeight, [index](Canvas& canvas) { return RenderTileExtra(index, canvas); });
-    SelectScope selected(dc, font);
+    SelectScope selected(dc, SlotFont(dpi));
     SetBkMode(dc, TRANSPARENT);
     const std::string number = std::to_string(index + 1);
-    TextOutA(dc, r.left + 2, r.top + 2, number.c_str(), static_cast<int>(number.size()));
+    const int margin = ScaleForDpi(2, dpi);
+    TextOutA(dc, r.left + margin, r.top + margin, number.c_str(), static_cast<int>(number.size()));
     const std::string text = StripSlotText(*tile);
     RECT textRect{(r.left + r.right) / 2, r.top, r.right, r.bottom};
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_LEFT | DT_TOP | DT_NOPREFIX);
@@ -132,12 +146,10 @@ void PaintStrip(HWND strip, HDC dc) {
     const RECT client = ClientOf(strip);
     ThemeHandle theme = g_theme.active ? g_theme.open(strip, L"TOOLBAR") : nullptr;
     const UniqueBrush foreBrush(CreateSolidBrush(g_settings.stripForeColour));
-    const UniqueFont font(CreateFontA(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                      DEFAULT_PITCH | FF_DONTCARE, "Arial"));
+    const int dpi = WindowDpi(strip);
     const HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     for (int k = 0; state->first + k < count; ++k) {
-        const SlotRect slot = StripSlotRect(k, client.bottom);
+        const SlotRect slot = StripSlotRect(k, client.bottom, dpi);
         // Slots beyond the window's right edge would only be clipped away.
         if (slot.left >= client.right || slot.right <= slot.left) break;
         RECT r{slot.left, slot.top, slot.right, slot.bottom};
@@ -149,8 +161,8 @@ void PaintStrip(HWND strip, HDC dc) {
             if (index == Views().stripCurrentTile) FillRect(dc, &r, foreBrush.Get());
             FrameRect(dc, &r, black);
         }
-        InflateRect(&r, -2, -2);
-        DrawSlotContent(dc, r, index, font.Get());
+        InflateRect(&r, -ScaleForDpi(2, dpi), -ScaleForDpi(2, dpi));
+        DrawSlotContent(dc, r, index, dpi);
     }
     if (theme) g_theme.close(theme);
 }
@@ -168,7 +180,7 @@ std::optional<int> TileAtPoint(HWND strip, LPARAM point) {
     const StripState* state = StateOf(strip);
     if (!state) return std::nullopt;
     return StripTileAt(GET_X_LPARAM(point), GET_Y_LPARAM(point), state->first, StripTileCount(),
-                       ClientOf(strip).bottom);
+                       ClientOf(strip).bottom, WindowDpi(strip));
 }
 
 void ShowContextMenu(HWND strip, LPARAM point) {
@@ -260,6 +272,13 @@ LRESULT CALLBACK StripProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             return 0;
         case WM_SIZE:
             if (StripState* state = StateOf(window)) SetupScroll(window, *state);
+            return 0;
+        case kDpiChangedMessage:  // undocked, the strip is a window of its own
+            TakeSuggestedRect(window, lParam);
+            [[fallthrough]];
+        case kDpiChangedAfterParentMessage:
+            if (StripState* state = StateOf(window)) SetupScroll(window, *state);
+            InvalidateRect(window, nullptr, TRUE);
             return 0;
         case WM_PAINT: {
             PaintScope paint(window);

@@ -8,6 +8,7 @@
 
 #include "editor/settings/ProgramFolder.h"
 #include "editor/strings/StringTable.h"
+#include "editor/winui/DisplayScale_win.h"
 #include "editor/winui/Message_win.h"
 
 namespace zelt {
@@ -106,9 +107,11 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
             about = reinterpret_cast<AboutDialog*>(lParam);
             about->sink->SetDialog(dialog);
             SetWindowTextA(dialog, Lookup("GUI:ABOUT"));
-            RECT frame{0, 0, kPageWidth, kPageHeight};
-            AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE)), FALSE,
-                               static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE)));
+            // The page's size at 96 dots per inch, scaled to the dialog's density.
+            const int dpi = WindowDpi(dialog);
+            RECT frame{0, 0, ScaleForDpi(kPageWidth, dpi), ScaleForDpi(kPageHeight, dpi)};
+            AdjustWindowRectForDpi(frame, static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE)), false,
+                                   static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE)), dpi);
             const int w = frame.right - frame.left, h = frame.bottom - frame.top;
             SetWindowPos(dialog, nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
                          (GetSystemMetrics(SM_CYSCREEN) - h) / 2, w, h, SWP_NOZORDER);

@@ -238,7 +238,7 @@ TEST_F(EditorRun, OpensTheTemplateNamedOnTheCommandLine) {
     GetClientRect(toolbar, &toolbarClient);
     GetClientRect(status, &statusClient);
     const DockedLayout layout =
-        ComputeDockedLayout(client.right, client.bottom, toolbarClient.bottom, statusClient.bottom, true);
+        ComputeDockedLayout(client.right, client.bottom, toolbarClient.bottom, statusClient.bottom, true, 96);
     const RECT view = ChildRect(window, Child(window, "MainViewClass"));
     EXPECT_EQ(view.left, layout.view.x);
     EXPECT_EQ(view.top, layout.view.y);

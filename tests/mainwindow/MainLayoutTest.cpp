@@ -8,7 +8,7 @@ namespace {
 
 TEST(MainLayout, DockedChildrenFollowTheClientArea) {
     // 1000 x 800 client, toolbar 60, status bar 20: the view is 800 - 20 - 60 - 208 = 512 high.
-    const DockedLayout layout = ComputeDockedLayout(1000, 800, 60, 20, true);
+    const DockedLayout layout = ComputeDockedLayout(1000, 800, 60, 20, true, 96);
     EXPECT_EQ(layout.panel, (LayoutRect{0, 60, 200, 512}));
     EXPECT_EQ(layout.verticalDivider, (LayoutRect{200, 60, 8, 514}));
     EXPECT_EQ(layout.horizontalDivider, (LayoutRect{0, 572, 1000, 8}));
@@ -19,14 +19,32 @@ TEST(MainLayout, DockedChildrenFollowTheClientArea) {
 }
 
 TEST(MainLayout, AHiddenPanelLeavesTheViewWhereItWas) {
-    const DockedLayout layout = ComputeDockedLayout(1000, 800, 0, 20, false);
+    const DockedLayout layout = ComputeDockedLayout(1000, 800, 0, 20, false, 96);
     EXPECT_EQ(layout.panel, LayoutRect{});
     EXPECT_EQ(layout.verticalDivider, (LayoutRect{0, 0, 8, 574}));
     EXPECT_EQ(layout.view.x, 208);
     EXPECT_EQ(layout.view.width, 792);
 }
 
-TEST(MainLayout, UndockedHeightIsBarsAndSixty) { EXPECT_EQ(UndockedWindowHeight(52, 22), 134); }
+TEST(MainLayout, AtOneAndAHalfTheFixedLengthsGrowByHalf) {
+    // 150 %: panel 300, dividers 12, strip 300; the view is 1200 - 30 - 90 - 312 = 768 high.
+    const DockedLayout layout = ComputeDockedLayout(1500, 1200, 90, 30, true, 144);
+    EXPECT_EQ(layout.panel, (LayoutRect{0, 90, 300, 768}));
+    EXPECT_EQ(layout.verticalDivider, (LayoutRect{300, 90, 12, 771}));
+    EXPECT_EQ(layout.horizontalDivider, (LayoutRect{0, 858, 1500, 12}));
+    EXPECT_EQ(layout.strip, (LayoutRect{0, 870, 1500, 300}));
+    EXPECT_EQ(layout.view, (LayoutRect{312, 90, 1188, 768}));
+    EXPECT_EQ(layout.strip.y + layout.strip.height, 1200 - 30);
+    // 125 %: 250, 10 and 250.
+    const DockedLayout quarter = ComputeDockedLayout(1000, 800, 0, 20, false, 120);
+    EXPECT_EQ(quarter.view.x, 260);
+    EXPECT_EQ(quarter.strip.height, 250);
+}
+
+TEST(MainLayout, UndockedHeightIsBarsAndSixty) {
+    EXPECT_EQ(UndockedWindowHeight(52, 22, 96), 134);
+    EXPECT_EQ(UndockedWindowHeight(78, 33, 144), 201);
+}
 
 TEST(MainLayout, SavedWindowsComeBackOntoTheMonitor) {
     const WindowRect screen{0, 0, 1280, 1024};

@@ -41,15 +41,18 @@ TEST(HotButtonLayoutTest, SurroundTheCellAtZoomTwo) {
     EXPECT_EQ(anchor.halfWidth, 12);
     EXPECT_EQ(anchor.halfHeight, 12);
     // 12 x 2 + 15 = 39 pixels right of the centre.
-    EXPECT_EQ(HotButtonPosition(1, anchor, 20, 16, 2.0).x, 124 + 39);
-    EXPECT_EQ(HotButtonPosition(1, anchor, 20, 16, 2.0).y, 62 - 8);
-    EXPECT_EQ(HotButtonPosition(0, anchor, 20, 16, 2.0).y, 62 - 16 - 24 - 15);
-    EXPECT_EQ(HotButtonPosition(3, anchor, 20, 16, 2.0).x, 124 - 20 - 24 - 15);
-    EXPECT_EQ(HotButtonPosition(5, anchor, 20, 16, 2.0).y, 62 - 32 - 24 - 15);
-    EXPECT_EQ(HotButtonPosition(6, anchor, 20, 16, 2.0).y, 62 + 16 + 24 + 15);
+    EXPECT_EQ(HotButtonPosition(1, anchor, 20, 16, 2.0, 96).x, 124 + 39);
+    EXPECT_EQ(HotButtonPosition(1, anchor, 20, 16, 2.0, 96).y, 62 - 8);
+    EXPECT_EQ(HotButtonPosition(0, anchor, 20, 16, 2.0, 96).y, 62 - 16 - 24 - 15);
+    EXPECT_EQ(HotButtonPosition(3, anchor, 20, 16, 2.0, 96).x, 124 - 20 - 24 - 15);
+    EXPECT_EQ(HotButtonPosition(5, anchor, 20, 16, 2.0, 96).y, 62 - 32 - 24 - 15);
+    EXPECT_EQ(HotButtonPosition(6, anchor, 20, 16, 2.0, 96).y, 62 + 16 + 24 + 15);
+    // At 150 % the gap is 23 pixels; the tile's extents still follow the zoom alone.
+    EXPECT_EQ(HotButtonPosition(1, anchor, 30, 24, 2.0, 144).x, 124 + 24 + 23);
+    EXPECT_EQ(HotButtonPosition(0, anchor, 30, 24, 2.0, 144).y, 62 - 24 - 24 - 23);
     // A negative sum is truncated toward zero as one double expression.
     const HotButtonAnchor left{-100, 0, 1, 1};
-    EXPECT_EQ(HotButtonPosition(1, left, 20, 16, 1.5).x, -83);
+    EXPECT_EQ(HotButtonPosition(1, left, 20, 16, 1.5, 96).x, -83);
 }
 
 TEST(HotButtonLayoutTest, ATileFarOutsideTheWindowGivesPlacesAtTheEndsOfTheRange) {
@@ -58,9 +61,9 @@ TEST(HotButtonLayoutTest, ATileFarOutsideTheWindowGivesPlacesAtTheEndsOfTheRange
     const HotButtonAnchor anchor = AnchorOfTile(far, 48, 24, bounds, 400, 300, 10.0, false);
     EXPECT_EQ(anchor.cx, INT_MAX);
     EXPECT_EQ(anchor.cy, INT_MAX);
-    EXPECT_EQ(HotButtonPosition(1, anchor, 20, 16, 10.0).x, INT_MAX);
+    EXPECT_EQ(HotButtonPosition(1, anchor, 20, 16, 10.0, 96).x, INT_MAX);
     const HotButtonAnchor before{INT_MIN, INT_MIN, 1000, 1000};
-    EXPECT_EQ(HotButtonPosition(3, before, 20, 16, 10.0).x, INT_MIN);
+    EXPECT_EQ(HotButtonPosition(3, before, 20, 16, 10.0, 96).x, INT_MIN);
 }
 
 TEST(HotButtonLayoutTest, ExtraEditModeSurroundsTheExtraBox) {

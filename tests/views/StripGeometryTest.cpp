@@ -7,16 +7,33 @@ namespace zelt {
 namespace {
 
 TEST(StripGeometryTest, SlotsNarrowByFivePixelsEach) {
-    const SlotRect first = StripSlotRect(0, 200);
+    const SlotRect first = StripSlotRect(0, 200, 96);
     EXPECT_EQ(first.left, 5);
     EXPECT_EQ(first.top, 5);
     EXPECT_EQ(first.right, 200);
     EXPECT_EQ(first.bottom, 190);
-    EXPECT_EQ(StripSlotRect(1, 200).right - StripSlotRect(1, 200).left, 190);
-    EXPECT_EQ(StripSlotRect(2, 200).left, 415);
-    EXPECT_EQ(VisibleSlotCount(204), 0);
-    EXPECT_EQ(VisibleSlotCount(820), 4);
-    EXPECT_EQ(VisibleSlotCount(-3), 0);
+    EXPECT_EQ(StripSlotRect(1, 200, 96).right - StripSlotRect(1, 200, 96).left, 190);
+    EXPECT_EQ(StripSlotRect(2, 200, 96).left, 415);
+    EXPECT_EQ(VisibleSlotCount(204, 96), 0);
+    EXPECT_EQ(VisibleSlotCount(820, 96), 4);
+    EXPECT_EQ(VisibleSlotCount(-3, 96), 0);
+}
+
+TEST(StripGeometryTest, SlotsFollowTheDisplayDensity) {
+    // At 150 %: slots 300 wide at a pitch of 308, 8 pixels from the edges, 15 above the bottom.
+    const SlotRect first = StripSlotRect(0, 300, 144);
+    EXPECT_EQ(first.left, 8);
+    EXPECT_EQ(first.top, 8);
+    EXPECT_EQ(first.right, 300);
+    EXPECT_EQ(first.bottom, 284);
+    EXPECT_EQ(StripSlotRect(1, 300, 144).left, 316);
+    EXPECT_EQ(StripSlotRect(1, 300, 144).right, 600);
+    EXPECT_EQ(VisibleSlotCount(1231, 144), 3);
+    EXPECT_EQ(VisibleSlotCount(1232, 144), 4);
+    EXPECT_EQ(StripTileAt(310, 50, 0, 10, 300, 144), std::nullopt);  // the gap after slot 0
+    EXPECT_EQ(StripTileAt(316, 283, 0, 10, 300, 144), 1);
+    EXPECT_EQ(StripSlotRect(0, 400, 192).right, 400);
+    EXPECT_EQ(StripSlotRect(0, 250, 120).left, 6);
 }
 
 TEST(StripGeometryTest, ScrollSetupBringsTheCurrentTileFirstOrShowsTheLastPage) {
@@ -57,14 +74,14 @@ TEST(StripGeometryTest, ScrollRequestsStopAtBothEnds) {
 }
 
 TEST(StripGeometryTest, PointsInGapsOrBelowTheSlotsSelectNothing) {
-    EXPECT_EQ(StripTileAt(5, 5, 3, 10, 200), 3);
-    EXPECT_EQ(StripTileAt(199, 189, 3, 10, 200), 3);
-    EXPECT_EQ(StripTileAt(202, 50, 3, 10, 200), std::nullopt);  // gap between slots 0 and 1
-    EXPECT_EQ(StripTileAt(212, 50, 3, 10, 200), 4);
-    EXPECT_EQ(StripTileAt(50, 190, 3, 10, 200), std::nullopt);  // the last 10 rows
-    EXPECT_EQ(StripTileAt(2, 50, 0, 10, 200), std::nullopt);
+    EXPECT_EQ(StripTileAt(5, 5, 3, 10, 200, 96), 3);
+    EXPECT_EQ(StripTileAt(199, 189, 3, 10, 200, 96), 3);
+    EXPECT_EQ(StripTileAt(202, 50, 3, 10, 200, 96), std::nullopt);  // gap between slots 0 and 1
+    EXPECT_EQ(StripTileAt(212, 50, 3, 10, 200, 96), 4);
+    EXPECT_EQ(StripTileAt(50, 190, 3, 10, 200, 96), std::nullopt);  // the last 10 rows
+    EXPECT_EQ(StripTileAt(2, 50, 0, 10, 200, 96), std::nullopt);
     // Slots past the last tile are not there.
-    EXPECT_EQ(StripTileAt(212, 50, 9, 10, 200), std::nullopt);
+    EXPECT_EQ(StripTileAt(212, 50, 9, 10, 200, 96), std::nullopt);
 }
 
 TEST(StripGeometryTest, SlotTextNamesPositionHeightTerrainAndZ) {
