@@ -107,6 +107,15 @@ std::string Utf16ToUtf8(std::u16string_view units) {
     return text;
 }
 
+size_t Utf16Length(std::string_view text) {
+    size_t units = 0;
+    for (size_t i = 0; i < text.size();) {
+        char32_t c = 0;
+        units += DecodeAt(text, i, c) && c >= 0x10000 ? 2 : 1;
+    }
+    return units;
+}
+
 std::string_view Utf8Prefix(std::string_view text, size_t maxBytes) {
     if (text.size() <= maxBytes) return text;
     size_t end = maxBytes;

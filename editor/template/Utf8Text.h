@@ -14,6 +14,9 @@ std::u16string Utf8ToUtf16(std::string_view text);
 // An unpaired surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view units);
 
+// The length of text in UTF-16 units: how Windows counts the characters of a path.
+size_t Utf16Length(std::string_view text);
+
 // The longest start of text of at most maxBytes bytes that does not cut a character in two.
 std::string_view Utf8Prefix(std::string_view text, size_t maxBytes);
 // The longest start of text whose UTF-16 form (how Windows counts characters) is at most maxUnits long.

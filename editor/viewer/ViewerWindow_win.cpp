@@ -26,6 +26,7 @@
 #include "editor/winui/AboutPage_win.h"
 #include "editor/winui/FileTypes_win.h"
 #include "editor/winui/Message_win.h"
+#include "editor/template/WideText_win.h"
 #include "resources/ResourceIds.h"
 
 namespace zelt {
@@ -304,8 +305,13 @@ void OnKeyDown(WPARAM key) {
 }
 
 void OnDropFiles(HDROP drop) {
-    char path[MAX_PATH] = {};
-    if (DragQueryFileA(drop, 0, path, MAX_PATH) > 0 && PathExists(path)) ViewPath(path);
+    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    std::wstring wide(length + 1, L'\0');
+    if (length > 0 && DragQueryFileW(drop, 0, wide.data(), length + 1) == length) {
+        wide.resize(length);
+        const std::string path = TextFromWide(wide);
+        if (PathExists(path)) ViewPath(path);
+    }
     DragFinish(drop);
 }
 
