@@ -34,6 +34,7 @@
 #include "editor/strings/Translate_win.h"
 #include "editor/template/AbsolutePath_win.h"
 #include "editor/template/PathText.h"
+#include "editor/template/WideText_win.h"
 #include "editor/views/FullScreenView_win.h"
 #include "editor/views/HotButtonLayout.h"
 #include "editor/views/HotButtons_win.h"
@@ -41,7 +42,6 @@
 #include "editor/winui/AboutPage_win.h"
 #include "editor/winui/Message_win.h"
 #include "editor/winui/ShellWindows_win.h"
-#include "editor/template/WideText_win.h"
 #include "resources/CommandIds.h"
 
 namespace zelt {

@@ -26,10 +26,10 @@
 #include "editor/strings/StringTable.h"
 #include "editor/strings/Translate_win.h"
 #include "editor/template/AbsolutePath_win.h"
+#include "editor/template/WideText_win.h"
 #include "editor/winui/DialogStyle_win.h"
 #include "editor/winui/FolderPicker_win.h"
 #include "editor/winui/Message_win.h"
-#include "editor/template/WideText_win.h"
 #include "resources/BatchIds.h"
 #include "resources/ResourceIds.h"
 

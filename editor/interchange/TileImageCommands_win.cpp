@@ -18,10 +18,10 @@
 #include "editor/settings/ProgramFolder.h"
 #include "editor/settings/Settings.h"
 #include "editor/template/PathText.h"
+#include "editor/template/WideText_win.h"
 #include "editor/winui/Message_win.h"
 #include "editor/winui/ShellWindows_win.h"
 #include "resources/CommandIds.h"
-#include "editor/template/WideText_win.h"
 
 namespace zelt {
 

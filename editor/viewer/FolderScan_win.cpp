@@ -2,8 +2,8 @@
 
 #include "editor/template/GameTables.h"
 #include "editor/template/PathText.h"
-#include "editor/viewer/FolderScan.h"
 #include "editor/template/WideText_win.h"
+#include "editor/viewer/FolderScan.h"
 
 namespace zelt {
 

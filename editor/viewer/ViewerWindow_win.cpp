@@ -11,8 +11,8 @@
 #include "editor/render/DibCanvas.h"
 #include "editor/render/DibCanvas_win.h"
 #include "editor/settings/CommandLine.h"
-#include "editor/settings/IniFile.h"
 #include "editor/settings/DataFolder_win.h"
+#include "editor/settings/IniFile.h"
 #include "editor/settings/ProgramFolder.h"
 #include "editor/settings/SettingsValues.h"
 #include "editor/strings/StringTable.h"
@@ -21,12 +21,12 @@
 #include "editor/template/GameInstall_win.h"
 #include "editor/template/PathText.h"
 #include "editor/template/TemplateFile.h"
+#include "editor/template/WideText_win.h"
 #include "editor/viewer/FolderScan.h"
 #include "editor/viewer/ViewerModel.h"
 #include "editor/winui/AboutPage_win.h"
 #include "editor/winui/FileTypes_win.h"
 #include "editor/winui/Message_win.h"
-#include "editor/template/WideText_win.h"
 #include "resources/ResourceIds.h"
 
 namespace zelt {
