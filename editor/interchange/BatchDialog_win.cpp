@@ -188,7 +188,7 @@ void RemoveAll(HWND dialog, BatchDialogState& state) {
 }
 
 void BrowseDestination(HWND dialog) {
-    char start[MAX_PATH] = {};
+    char start[3 * MAX_PATH] = {};  // UTF-8: up to three bytes a character
     GetDlgItemTextA(dialog, IDC_BATCH_FOLDER, start, sizeof start);
     std::string folder;
     if (PickFolder(dialog, folder, start)) SetDlgItemTextA(dialog, IDC_BATCH_FOLDER, folder.c_str());
