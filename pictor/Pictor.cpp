@@ -75,14 +75,17 @@ std::string ToAnsi(const WCHAR* text) {
 }
 
 // A file name in wide characters, at most 511 of them. A longer name is refused rather than
-// cut, since the cut name would read or overwrite some other file.
+// cut, since the cut name would read or overwrite some other file. Names are UTF-8, as the programs
+// that use the library give them; one that is not valid UTF-8 is read in the process's code page.
 struct WideName {
     std::array<WCHAR, 512> text{};
     int length = 0;
 
     bool From(const char* fileName) {
-        const int written =
-            MultiByteToWideChar(CP_ACP, 0, fileName, -1, text.data(), static_cast<int>(text.size()));
+        int written = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, fileName, -1, text.data(),
+                                          static_cast<int>(text.size()));
+        if (written == 0 && GetLastError() == ERROR_NO_UNICODE_TRANSLATION)
+            written = MultiByteToWideChar(CP_ACP, 0, fileName, -1, text.data(), static_cast<int>(text.size()));
         length = written - 1;
         return written > 0;
     }
@@ -90,7 +93,8 @@ struct WideName {
 };
 
 bool FileExists(const char* fileName) {
-    return GetFileAttributesA(fileName) != INVALID_FILE_ATTRIBUTES;
+    WideName name;
+    return name.From(fileName) && GetFileAttributesW(name.text.data()) != INVALID_FILE_ATTRIBUTES;
 }
 
 int Init() {

@@ -1,6 +1,7 @@
 // The ten functions of Pictor.Dll, exported undecorated. Pixels are width x height values
 // 0x00RRGGBB, top row first, no padding between rows; results are 1 for success and 0 for failure.
 // A program that loads the library at run time binds these names with the pointer types below.
+// File names are UTF-8; one that is not valid UTF-8 is read in the process's ANSI code page.
 #pragma once
 #include <cstdint>
 

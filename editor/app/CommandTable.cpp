@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "editor/template/Utf8Text.h"
 #include "resources/CommandIds.h"
 
 namespace zelt {
@@ -145,7 +146,7 @@ void AssignHotkey(CommandTable& table, size_t index, const KeyCombination& keys)
 }
 
 void SetButtonText(ToolbarButton& button, const std::string& text) {
-    const size_t length = std::min(text.size(), kMaxButtonText);
+    const size_t length = Utf8Prefix(text, kMaxButtonText).size();
     std::memset(button.text, 0, sizeof button.text);
     std::memcpy(button.text, text.data(), length);
 }

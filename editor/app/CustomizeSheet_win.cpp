@@ -273,7 +273,9 @@ BOOL ToolbarCommand(HWND page, WORD id, WORD code) {
             if (code != EN_CHANGE || g_sheet.filling) return TRUE;
             const int index = SelectedButton(page);
             if (index < 0) return TRUE;
-            char text[kMaxButtonText + 1] = {};
+            // The field's limit counts characters; in UTF-8 one takes up to three bytes, and the
+            // button's text is cut whole characters at a time.
+            char text[3 * kMaxButtonText + 1] = {};
             GetDlgItemTextA(page, IDC_TB_NAME, text, sizeof text);
             SetButtonText(buttons[static_cast<size_t>(index)], text);
             // Rename the list entry in place, keeping the selection and the edit field's caret.

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "editor/template/FileBytes.h"
+#include "editor/template/Utf8Text.h"
 
 namespace zelt {
 
@@ -65,7 +66,8 @@ bool ReadButton(Reader& reader, ToolbarButton& button) {
     button.command = static_cast<int32_t>(command);
     button.sequence = static_cast<int32_t>(sequence);
     button.image = static_cast<int32_t>(image);
-    SetButtonText(button, std::string(text, strnlen(text, kMaxButtonText)));
+    // A text an earlier version stored in the ANSI code page reads as that.
+    SetButtonText(button, TextOfStoredBytes(std::string_view(text, strnlen(text, kMaxButtonText))));
     return true;
 }
 

@@ -34,6 +34,7 @@
 #include "editor/strings/Translate_win.h"
 #include "editor/template/AbsolutePath_win.h"
 #include "editor/template/PathText.h"
+#include "editor/template/WideText_win.h"
 #include "editor/views/FullScreenView_win.h"
 #include "editor/views/HotButtonLayout.h"
 #include "editor/views/HotButtons_win.h"
@@ -356,12 +357,14 @@ void OnMenuSelect(WPARAM wParam, LPARAM lParam) {
 
 // Only the first file counts. A path too long for the document is refused rather than cut.
 void OnDropFiles(HDROP drop) {
-    const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
+    // By its UTF-16 name, which the shell's drop holds whatever the code page.
+    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
     std::string path;
     if (length > 0 && length <= kMaxPathLength) {
-        path.resize(length + 1);
-        DragQueryFileA(drop, 0, path.data(), length + 1);
-        path.resize(length);
+        std::wstring wide(length + 1, L'\0');
+        DragQueryFileW(drop, 0, wide.data(), length + 1);
+        wide.resize(length);
+        path = TextFromWide(wide);
     }
     DragFinish(drop);
     if (length > kMaxPathLength) {
@@ -370,7 +373,7 @@ void OnDropFiles(HDROP drop) {
     }
     if (path.empty() || !PathExists(path)) return;
     const std::string full = AbsolutePath(path);
-    if (full.size() > kMaxPathLength) {
+    if (!PathFits(full)) {
         ShowMessageKey(MB_ICONERROR, "ERROR:LOADFAILED");
         return;
     }
@@ -380,7 +383,7 @@ void OnDropFiles(HDROP drop) {
 void OpenCommand() {
     const std::optional<std::string> path = ChooseOpenFile(Shell().main);
     if (!path) return;
-    if (path->size() > kMaxPathLength) {
+    if (!PathFits(*path)) {
         ShowMessageKey(MB_ICONERROR, "ERROR:LOADFAILED");
         return;
     }

@@ -9,10 +9,14 @@
 #include "editor/template/GameTables.h"
 #include "editor/template/Palette.h"
 #include "editor/template/TileRecord.h"
+#include "editor/template/Utf8Text.h"
 
 namespace zelt {
 
+// Characters (UTF-16 units, as Windows counts them) of a path the document holds.
 inline constexpr size_t kMaxPathLength = 259;
+// Whether the document can hold path: a UTF-8 path is longer in bytes than in characters.
+inline bool PathFits(const std::string& path) { return Utf16Length(path) <= kMaxPathLength; }
 inline constexpr size_t kMaxSignatureLength = 126;
 inline constexpr int kMaxUndoSteps = 20;
 

@@ -52,7 +52,7 @@ bool LoadTemplateFile(const std::string& path) {
 
 bool SaveTemplateFile(const std::string& path) {
     TemplateDocument& doc = Doc();
-    if (!doc.open || path.empty() || path.size() > kMaxPathLength) return false;
+    if (!doc.open || path.empty() || !PathFits(path)) return false;
     PrepareZData(doc.tiles, doc.cellW, doc.cellH);
     SaveOptions options;
     options.signature = SignatureToWrite();
@@ -67,7 +67,7 @@ bool SaveTemplateFile(const std::string& path) {
 }
 
 bool SetDocumentPalette(const std::string& path) {
-    if (path.size() > kMaxPathLength) return false;
+    if (!PathFits(path)) return false;
     std::optional<PaletteTable> table = LoadPaletteFile(path);
     if (!table) return false;
     Doc().palette = *table;

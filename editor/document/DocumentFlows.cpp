@@ -69,7 +69,7 @@ const char* const kDocumentCommands[] = {
 
 bool OpenTemplate(const std::string& path, OpenRoute route) {
     // A path the document cannot hold is refused before anything is closed.
-    if (path.empty() || path.size() > kMaxPathLength) return false;
+    if (path.empty() || !PathFits(path)) return false;
     if (!CloseFlow()) return false;
     if (route == OpenRoute::RecentFiles) Ui().RemoveRecentFile(path);
     TemplateDocument& doc = Doc();

@@ -29,7 +29,7 @@ namespace zelt {
 namespace {
 
 constexpr char kPaletteFilter[] = "C&C PAL files (*.pal)\0*.pal\0All files (*.*)\0*.*\0";
-constexpr int kPathSize = 260;
+constexpr int kPathSize = 3 * 260;  // a UTF-8 path of MAX_PATH characters takes up to three times that
 
 // The smallest client area of the preview: four pixels for each entry and the Close button below.
 constexpr int kPreviewMinClientWidth = 20 + 16 * 4;

@@ -26,6 +26,7 @@
 #include "editor/strings/StringTable.h"
 #include "editor/strings/Translate_win.h"
 #include "editor/template/AbsolutePath_win.h"
+#include "editor/template/WideText_win.h"
 #include "editor/winui/DialogStyle_win.h"
 #include "editor/winui/FolderPicker_win.h"
 #include "editor/winui/Message_win.h"
@@ -159,8 +160,9 @@ void AddDroppedFiles(HWND dialog, BatchDialogState& state, HDROP drop) {
     if (!state.running) {
         const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
         for (UINT i = 0; i < count; ++i) {
-            std::string path(DragQueryFileA(drop, i, nullptr, 0), '\0');
-            DragQueryFileA(drop, i, path.data(), static_cast<UINT>(path.size() + 1));
+            std::wstring wide(DragQueryFileW(drop, i, nullptr, 0), L'\0');
+            DragQueryFileW(drop, i, wide.data(), static_cast<UINT>(wide.size() + 1));
+            const std::string path = TextFromWide(wide);
             if (!path.empty()) AddFile(dialog, state, path);
         }
         UpdateButtons(dialog, state);
@@ -186,7 +188,7 @@ void RemoveAll(HWND dialog, BatchDialogState& state) {
 }
 
 void BrowseDestination(HWND dialog) {
-    char start[MAX_PATH] = {};
+    char start[3 * MAX_PATH] = {};  // UTF-8: up to three bytes a character
     GetDlgItemTextA(dialog, IDC_BATCH_FOLDER, start, sizeof start);
     std::string folder;
     if (PickFolder(dialog, folder, start)) SetDlgItemTextA(dialog, IDC_BATCH_FOLDER, folder.c_str());
@@ -236,7 +238,7 @@ void Run(HWND dialog, BatchDialogState& state) {
     if (state.running || state.files.empty() || theater == CB_ERR ||
         static_cast<size_t>(theater) >= state.theaters.size() || !TemplateCanTakePictures())
         return;
-    char folder[kMaxPathLength + 1] = {};
+    char folder[3 * kMaxPathLength + 1] = {};
     GetDlgItemTextA(dialog, IDC_BATCH_FOLDER, folder, sizeof folder);
     if (folder[0] == '\0') {
         // An empty folder would put the files into the root of the current drive.

@@ -11,6 +11,7 @@
 #include "editor/interchange/TileBitmaps.h"
 #include "editor/settings/Settings.h"
 #include "editor/strings/Translate_win.h"
+#include "editor/template/Utf8Text.h"
 #include "editor/winui/DialogStyle_win.h"
 #include "editor/winui/FolderPicker_win.h"
 #include "editor/winui/Message_win.h"
@@ -79,7 +80,7 @@ INT_PTR CALLBACK ExportTilesProc(HWND dialog, UINT message, WPARAM wParam, LPARA
             TranslateDialog(dialog);
             FillFormats(GetDlgItem(dialog, IDC_ET_FORMAT));
             ReadSetting(FolderSetting(), g_settings);
-            SendDlgItemMessageA(dialog, IDC_ET_FOLDER, EM_LIMITTEXT, kDialogPathSize - 1, 0);
+            SendDlgItemMessageA(dialog, IDC_ET_FOLDER, EM_LIMITTEXT, MAX_PATH - 1, 0);
             SetDlgItemTextA(dialog, IDC_ET_FOLDER, g_settings.exportImagesFolder.c_str());
             return TRUE;
         case WM_COMMAND:
@@ -107,7 +108,7 @@ INT_PTR CALLBACK ExportTilesProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 bool SaveThroughLibrary(const std::string& path, const Picture& picture) {
     // A longer name would be cut by the platform's file functions and land elsewhere.
-    if (path.size() >= static_cast<size_t>(kDialogPathSize)) return false;
+    if (Utf16Length(path) >= MAX_PATH) return false;
     DibCanvas canvas;
     return CanvasFromPixels(picture.colours, canvas) && SaveCanvasAsImage(path.c_str(), canvas) == 1;
 }

@@ -9,7 +9,8 @@ namespace zelt {
 
 class DibCanvas;
 
-inline constexpr int kDialogPathSize = 260;
+// Bytes for a file dialog's path: a UTF-8 path of MAX_PATH characters takes up to three times that.
+inline constexpr int kDialogPathSize = 3 * 260;
 
 // Registers the ZeltPreview window class once; later calls return at once.
 bool RegisterZeltPreviewClass();

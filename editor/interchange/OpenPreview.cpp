@@ -17,7 +17,7 @@ struct FileCloser {
 }  // namespace
 
 std::optional<std::vector<uint8_t>> ReadFileUpTo(const std::string& path, int64_t maxBytes) {
-    std::unique_ptr<FILE, FileCloser> file(std::fopen(NativePath(path).c_str(), "rb"));
+    std::unique_ptr<FILE, FileCloser> file(OpenFileForReading(path));
     if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return std::nullopt;
     const int64_t size = ftello(file.get());
     if (size < 0 || size > maxBytes || std::fseek(file.get(), 0, SEEK_SET) != 0) return std::nullopt;

@@ -157,7 +157,7 @@ int RowToSelectOnClose(HWND table) {
 }
 
 void SaveReportCommand(HWND dialog) {
-    char path[kMaxPathLength + 1] = {};
+    char path[3 * kMaxPathLength + 1] = {};  // UTF-8: up to three bytes a character
     const std::string title = Lookup("GUI:CHOOSEFILE");
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;

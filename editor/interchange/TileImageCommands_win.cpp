@@ -18,6 +18,7 @@
 #include "editor/settings/ProgramFolder.h"
 #include "editor/settings/Settings.h"
 #include "editor/template/PathText.h"
+#include "editor/template/WideText_win.h"
 #include "editor/winui/Message_win.h"
 #include "editor/winui/ShellWindows_win.h"
 #include "resources/CommandIds.h"
@@ -300,10 +301,11 @@ bool EditInPaintProgram() {
     const TemplateDocument& doc = Doc();
     const TileRecord* tile = TileAt(-1);
     if (!tile || !doc.palette) return false;
-    char folderText[MAX_PATH + 1] = {};
-    const DWORD length = GetTempPathA(sizeof folderText, folderText);
-    if (length == 0 || length >= sizeof folderText) return false;
-    const std::string folder = folderText;
+    // By its UTF-16 name: the folder lies under the user's, whose name may have any characters.
+    wchar_t folderText[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathW(MAX_PATH + 1, folderText);
+    if (length == 0 || length > MAX_PATH) return false;
+    const std::string folder = TextFromWide(std::wstring_view(folderText, length));
     const std::string file = PaintFileName(folder);
     if (GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES && !DeleteFileA(file.c_str()))
         return false;

@@ -5,6 +5,7 @@
 
 #include "common/WinHandles.h"
 #include "editor/settings/ProgramFolder.h"
+#include "editor/template/WideText_win.h"
 
 namespace zelt {
 
@@ -38,10 +39,12 @@ public:
 
 // %APPDATA% as the environment gives it, else the shell's roaming application data folder.
 std::string AppDataFolder() {
-    char buffer[MAX_PATH] = {};
-    const DWORD n = GetEnvironmentVariableA("APPDATA", buffer, MAX_PATH);
-    if (n > 0 && n < MAX_PATH) return std::string(buffer, n);
-    if (SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer) == S_OK) return buffer;
+    // By its UTF-16 name: the folder lies under the user's, whose name may have any characters.
+    wchar_t buffer[MAX_PATH] = {};
+    const DWORD n = GetEnvironmentVariableW(L"APPDATA", buffer, MAX_PATH);
+    if (n > 0 && n < MAX_PATH) return TextFromWide(std::wstring_view(buffer, n));
+    if (SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer) == S_OK)
+        return TextFromWide(buffer);
     return {};
 }
 

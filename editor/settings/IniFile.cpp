@@ -5,10 +5,15 @@
 
 #include "editor/template/FileBytes.h"
 #include "editor/template/PathText.h"
+#include "editor/template/Utf8Text.h"
 
 namespace zelt {
 
 namespace {
+
+std::string StoredText(const std::vector<uint8_t>& bytes) {
+    return TextOfStoredBytes(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
 
 // A carriage return is a blank too: a lone one must not become part of a name.
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -147,10 +152,10 @@ std::string ReadIniString(const std::string& path, std::string_view section, std
                               std::string_view fallback, size_t maxLength) {
     std::string result(fallback);
     if (std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(path)) {
-        const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+        const std::string text = StoredText(*bytes);
         if (std::optional<std::string> value = IniGet(text, section, key)) result = std::move(*value);
     }
-    if (result.size() > maxLength) result.resize(maxLength);
+    result.resize(Utf8PrefixOfUnits(result, maxLength).size());
     return result;
 }
 
@@ -158,7 +163,8 @@ bool WriteIniString(const std::string& path, std::string_view section, std::stri
                         std::string_view value) {
     if (!IniNameValid(section, key)) return false;
     std::string text;
-    if (std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(path)) text.assign(bytes->begin(), bytes->end());
+    // A file an earlier version wrote in the ANSI code page is written back in UTF-8 whole.
+    if (std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(path)) text = StoredText(*bytes);
     const std::string updated = IniSet(text, section, key, value);
     std::string error;
     return WriteFileAtomic(path, std::span(reinterpret_cast<const uint8_t*>(updated.data()), updated.size()), error);

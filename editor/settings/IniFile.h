@@ -22,7 +22,8 @@ std::string IniSet(std::string_view text, std::string_view section, std::string_
 // no '=' in a key name, no leading ';' or '[' in a key name.
 bool IniNameValid(std::string_view section, std::string_view key);
 
-// File forms, one key per call. The read result is cut to maxLength characters.
+// File forms, one key per call. The read result is cut to maxLength characters (UTF-16
+// units, as Windows counts them); a file an earlier version wrote in the ANSI code page reads as that.
 std::string ReadIniString(const std::string& path, std::string_view section, std::string_view key,
                               std::string_view fallback, size_t maxLength);
 // Creates the file, section or key as needed and replaces the file atomically. False when the names

@@ -5,6 +5,7 @@
 
 #include "editor/strings/CsfFile.h"
 #include "editor/template/FileBytes.h"
+#include "editor/template/Utf8Text.h"
 
 namespace zelt {
 
@@ -15,14 +16,16 @@ namespace {
 
 unsigned char FoldCase(unsigned char c) { return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c; }
 
-std::string EightBitText(const std::u16string& units) {
-    std::string text;
-    for (char16_t unit : units) {
-        // A zero unit would end the text wherever the interface shows it, so it ends it here.
-        if (unit == 0 || text.size() == kMaxValueText) break;
-        text += unit <= 0xFF ? static_cast<char>(unit) : '?';
+// The program's texts are UTF-8, so every character of the file is shown as it is.
+std::string ValueText(const std::u16string& units) {
+    // A zero unit would end the text wherever the interface shows it, so it ends it here.
+    std::u16string_view value(units.data(), std::min(units.find(u'\0'), units.size()));
+    if (value.size() > kMaxValueText) {
+        value = value.substr(0, kMaxValueText);
+        // A pair of surrogates is one character: it is not cut in two.
+        if (value.back() >= 0xD800 && value.back() <= 0xDBFF) value.remove_suffix(1);
     }
-    return text;
+    return Utf16ToUtf8(value);
 }
 
 }  // namespace
@@ -51,7 +54,7 @@ bool BuildStringTable(std::span<const uint8_t> bytes, StringTable& table) {
         // A name is a C text: it ends at a zero byte, and the field holds 35 characters.
         std::string name = entry.name.substr(0, std::min(entry.name.find('\0'), kMaxLabelName));
         table.labels.push_back({std::move(name), static_cast<uint32_t>(i)});
-        table.values.push_back(EightBitText(entry.value));
+        table.values.push_back(ValueText(entry.value));
     }
     // Stable, so that of names equal but for case the first in the file comes first and is found.
     std::stable_sort(table.labels.begin(), table.labels.end(), [](const StringLabel& a, const StringLabel& b) {

@@ -21,7 +21,7 @@ struct StringTable {
     bool loaded = false;
     uint32_t capacity = 0;             // the file's label count
     std::vector<StringLabel> labels;   // the labels read, sorted by name ignoring case
-    std::vector<std::string> values;   // 8-bit texts, value i belongs to the i-th label of the file
+    std::vector<std::string> values;   // UTF-8 texts, value i belongs to the i-th label of the file
     std::set<std::string> missing;     // every "MISSING: key" text given out; each stays where it is
 };
 
@@ -36,7 +36,7 @@ extern StringRunFlags g_stringFlags;
 
 // Builds a table from the bytes of a string-table file. Of labels equal but for case the first in the
 // file wins; records beyond the header's label count are ignored; names are cut to 35 characters,
-// values to 1023, and a character above 255 becomes '?'.
+// values to 1023 characters (UTF-16 units) given in UTF-8.
 bool BuildStringTable(std::span<const uint8_t> bytes, StringTable& table);
 
 // Loads the file into the process-wide table. With either run flag set it loads nothing and succeeds.

@@ -16,7 +16,7 @@ struct FileCloser {
 }  // namespace
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
-    FILE* raw = std::fopen(NativePath(path).c_str(), "rb");
+    FILE* raw = OpenFileForReading(path);
     if (!raw) return std::nullopt;
     std::unique_ptr<FILE, FileCloser> file(raw);
     if (std::fseek(raw, 0, SEEK_END) != 0) return std::nullopt;

@@ -2,6 +2,8 @@
 // is taken as the folder separator.
 #pragma once
 #include <cstdint>
+#include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -25,6 +27,11 @@ std::string TemporaryFileFor(const std::string& path, unsigned long processId, u
 // writing; this process's id; writing a new file through to the disk; replacing one file by another
 // (false with reason when it failed; retry set when another program held the target); removing one.
 std::string NativePath(const std::string& path);
+// The file opened for binary reading, whatever characters its name has; null when it cannot be.
+std::FILE* OpenFileForReading(const std::string& path);
+// The path as std::filesystem takes it, and the text of one it gives.
+std::filesystem::path FileSystemPath(const std::string& path);
+std::string TextOfFileSystemPath(const std::filesystem::path& path);
 bool IsReadOnlyFile(const std::string& path);
 unsigned long CurrentProcessId();
 bool WriteFileThrough(const std::string& path, std::span<const uint8_t> bytes, std::string& reason);

@@ -18,6 +18,12 @@ std::string NativePath(const std::string& path) {
     return native;
 }
 
+std::FILE* OpenFileForReading(const std::string& path) { return std::fopen(NativePath(path).c_str(), "rb"); }
+
+std::filesystem::path FileSystemPath(const std::string& path) { return std::filesystem::path(NativePath(path)); }
+
+std::string TextOfFileSystemPath(const std::filesystem::path& path) { return path.string(); }
+
 // The owner's write permission decides, also for a process that could write anyway (root).
 bool IsReadOnlyFile(const std::string& path) {
     struct stat info{};

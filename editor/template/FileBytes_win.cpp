@@ -4,6 +4,7 @@
 
 #include "common/WinHandles.h"
 #include "editor/template/FileBytes.h"
+#include "editor/template/WideText_win.h"
 
 namespace zelt {
 
@@ -12,10 +13,7 @@ namespace {
 // The path in wide characters and fully qualified; one as long as the limit or longer gets the prefix
 // that lifts the limit, so the temporary file beside a target of 259 characters can still be written.
 std::wstring WidePath(const std::string& path) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    if (length > 0)
-        MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), wide.data(), length);
+    std::wstring wide = WideFromText(path);
     // A relative name (the command-line tool takes them) made full, as ReplaceFile wants.
     const DWORD full = wide.empty() ? 0 : GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
     if (full > 0) {
@@ -49,6 +47,12 @@ bool HeldByAnotherProgram(DWORD code) {
 }  // namespace
 
 std::string NativePath(const std::string& path) { return path; }
+
+std::FILE* OpenFileForReading(const std::string& path) { return _wfopen(WidePath(path).c_str(), L"rb"); }
+
+std::filesystem::path FileSystemPath(const std::string& path) { return std::filesystem::path(WideFromText(path)); }
+
+std::string TextOfFileSystemPath(const std::filesystem::path& path) { return TextFromWide(path.native()); }
 
 bool IsReadOnlyFile(const std::string& path) {
     const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());

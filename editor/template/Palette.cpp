@@ -25,7 +25,7 @@ std::optional<PaletteTable> DecodePalette(std::span<const uint8_t> bytes) {
 // Reading stops one byte past a palette's size, so a large file chosen by mistake is refused
 // without being read whole.
 std::optional<PaletteTable> LoadPaletteFile(const std::string& path) {
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(NativePath(path).c_str(), "rb"), std::fclose);
+    std::unique_ptr<FILE, int (*)(FILE*)> file(OpenFileForReading(path), std::fclose);
     if (!file) return std::nullopt;
     std::array<uint8_t, kPaletteFileSize + 1> bytes{};
     const size_t read = std::fread(bytes.data(), 1, bytes.size(), file.get());

@@ -2,6 +2,7 @@
 
 #include "editor/template/GameTables.h"
 #include "editor/template/PathText.h"
+#include "editor/template/WideText_win.h"
 #include "editor/viewer/FolderScan.h"
 
 namespace zelt {
@@ -9,12 +10,14 @@ namespace zelt {
 std::vector<std::string> ScanTemplateFolder(const std::string& folder) {
     std::vector<std::string> names;
     for (const char* pattern : kViewerScanPatterns) {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder + pattern).c_str(), &found);
+        // By UTF-16 names: a name of MAX_PATH characters can take three times the bytes in UTF-8.
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW(WideFromText(folder + pattern).c_str(), &found);
         if (search == INVALID_HANDLE_VALUE) continue;
         do {
-            if (MatchesExtensionPattern(found.cFileName, pattern)) names.push_back(found.cFileName);
-        } while (FindNextFileA(search, &found));
+            const std::string name = TextFromWide(found.cFileName);
+            if (MatchesExtensionPattern(name, pattern)) names.push_back(name);
+        } while (FindNextFileW(search, &found));
         FindClose(search);
     }
     return names;

@@ -12,8 +12,8 @@
 #include "editor/render/DibCanvas.h"
 #include "editor/render/DibCanvas_win.h"
 #include "editor/settings/CommandLine.h"
-#include "editor/settings/IniFile.h"
 #include "editor/settings/DataFolder_win.h"
+#include "editor/settings/IniFile.h"
 #include "editor/settings/ProgramFolder.h"
 #include "editor/settings/SettingsValues.h"
 #include "editor/strings/StringTable.h"
@@ -22,6 +22,7 @@
 #include "editor/template/GameInstall_win.h"
 #include "editor/template/PathText.h"
 #include "editor/template/TemplateFile.h"
+#include "editor/template/WideText_win.h"
 #include "editor/viewer/FolderScan.h"
 #include "editor/viewer/ViewerModel.h"
 #include "editor/winui/AboutPage_win.h"
@@ -318,8 +319,13 @@ void OnKeyDown(WPARAM key) {
 }
 
 void OnDropFiles(HDROP drop) {
-    char path[MAX_PATH] = {};
-    if (DragQueryFileA(drop, 0, path, MAX_PATH) > 0 && PathExists(path)) ViewPath(path);
+    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    std::wstring wide(length + 1, L'\0');
+    if (length > 0 && DragQueryFileW(drop, 0, wide.data(), length + 1) == length) {
+        wide.resize(length);
+        const std::string path = TextFromWide(wide);
+        if (PathExists(path)) ViewPath(path);
+    }
     DragFinish(drop);
 }
 

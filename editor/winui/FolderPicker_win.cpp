@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "common/WinHandles.h"
+#include "editor/template/WideText_win.h"
 
 namespace zelt {
 
@@ -30,9 +31,10 @@ bool PickFolder(HWND owner, std::string& folder, const std::string& start) {
     }
     const UniqueTaskMemory chosen(SHBrowseForFolderA(&info));
     if (!chosen) return false;
-    char path[MAX_PATH] = {};
-    if (!SHGetPathFromIDListA(static_cast<PCIDLIST_ABSOLUTE>(chosen.Get()), path) || !path[0]) return false;
-    folder = path;
+    // By its UTF-16 name: in UTF-8 a path of MAX_PATH characters can take three times the bytes.
+    wchar_t path[MAX_PATH] = {};
+    if (!SHGetPathFromIDListW(static_cast<PCIDLIST_ABSOLUTE>(chosen.Get()), path) || !path[0]) return false;
+    folder = TextFromWide(path);
     // A drive's root comes back as "C:\"; the callers add the separator themselves.
     if (folder.size() > 1 && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
     return true;

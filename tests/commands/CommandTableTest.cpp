@@ -169,6 +169,11 @@ TEST(CommandTableTest, DefaultToolbarAndButtonTexts) {
     ToolbarButton button;
     SetButtonText(button, std::string(100, 'x'));
     EXPECT_EQ(std::strlen(button.text), kMaxButtonText);
+    // A text of two-byte letters is cut before the letter that does not fit whole.
+    std::string cyrillic;
+    for (int i = 0; i < 40; ++i) cyrillic += "\xD0\x96";
+    SetButtonText(button, cyrillic);
+    EXPECT_EQ(std::string(button.text), cyrillic.substr(0, 62));
     SetButtonText(button, "ab");
     EXPECT_STREQ(button.text, "ab");
     EXPECT_EQ(button.text[3], 0);
@@ -246,6 +251,12 @@ TEST(EnvironmentTest, RecordsOfUnknownCommandsAreSkippedAndTextsCut) {
     EXPECT_EQ(table.records.size(), FakeTable().records.size());
     EXPECT_EQ(MatchHotkey(table, KeyCombination{'K'}), nullptr);
     EXPECT_EQ(std::string(read.buttons[0].text), std::string(63, 'y'));
+
+    // A text an earlier version stored in the ANSI code page reads as that: "Öffnen".
+    std::memset(bytes.data() + text, 0, 64);
+    std::memcpy(bytes.data() + text, "\xD6" "ffnen", 6);
+    ASSERT_TRUE(DecodeEnvironment(bytes, table, read));
+    EXPECT_EQ(std::string(read.buttons[0].text), "\xC3\x96" "ffnen");
 }
 
 TEST(EnvironmentTest, EveryDamageKeepsTheDefaults) {

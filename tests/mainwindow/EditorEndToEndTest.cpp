@@ -18,6 +18,7 @@
 #include "editor/render/DibCanvas.h"
 #include "editor/render/TemplateRender.h"
 #include "editor/strings/StringTable.h"
+#include "editor/template/FileBytes.h"
 #include "resources/CommandIds.h"
 #include "tests/support/Program_win.h"
 #include "tests/support/TestSupport.h"
@@ -486,6 +487,40 @@ TEST_F(EditorRun, ATemplateOpenedFromTheCommandLineEntersTheRecentList) {
               std::string::npos)
         << written;
     EXPECT_EQ(written.find("Recent3="), std::string::npos) << written;
+}
+
+// A folder named "Карта 地図": no ANSI code page spells both, so every step needs the whole name.
+TEST_F(EditorRun, ATemplateInAFolderOfCyrillicAndCjkLettersOpensSavesAndComesBackFromTheRecentList) {
+    const std::string folder = maps_.File("\xD0\x9A\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0 \xE5\x9C\xB0\xE5\x9B\xB3\\");
+    ASSERT_TRUE(std::filesystem::create_directory(FileSystemPath(folder)));
+    const std::string map = folder + "Mesa.des";
+    CopyTree(Map("Mesa.des"), map);
+    LoadHere(map);
+    const size_t tiles = Doc().tiles.size();
+    {
+        RunningProgram editor(Exe() + " " + Quoted(map), program_.Path());
+        HWND window = Start(editor);
+        ASSERT_TRUE(window);
+        EXPECT_EQ(WindowText(window), Lookup("TXT_NAME") + " - [" + map + "]");
+        Command(window, IDM_DELETE_TILE);
+        Command(window, IDM_SAVE);
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        EXPECT_EQ(editor.WaitForExit(10000), 0u);
+    }
+    LoadHere(map);
+    EXPECT_EQ(Doc().tiles.size() + 1, tiles);
+    const std::string written = Text(ReadFile(program_.File("Zelt_Builder.ini")));
+    EXPECT_NE(written.find("Recent0=" + map + "\r\n"), std::string::npos) << written;
+
+    // Back from the recent list, by a run that started on another template.
+    RunningProgram editor(Exe() + " " + Map("Plaza.urb"), program_.Path());
+    HWND window = Start(editor);
+    ASSERT_TRUE(window);
+    Command(window, IDM_RECENT_FIRST);
+    EXPECT_TRUE(WaitFor([&] { return WindowText(window) == Lookup("TXT_NAME") + " - [" + map + "]"; }))
+        << WindowText(window);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.WaitForExit(10000), 0u);
 }
 
 TEST_F(EditorRun, TheHotButtonsRestWhileADialogIsUp) {

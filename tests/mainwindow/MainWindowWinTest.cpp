@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <thread>
 
@@ -21,6 +22,9 @@
 #include "editor/settings/Settings.h"
 #include "editor/settings/SettingsValues.h"
 #include "editor/strings/StringTable.h"
+#include "editor/template/FileBytes.h"
+#include "editor/template/Utf8Text.h"
+#include "editor/template/WideText_win.h"
 #include "editor/views/MainView_win.h"
 #include "editor/views/TileStrip_win.h"
 #include "editor/winui/ShellWindows_win.h"
@@ -41,6 +45,19 @@ HDROP MakeDrop(const std::string& path) {
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
     drop->pFiles = sizeof(DROPFILES);
     std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), path.c_str(), path.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+// The same as Explorer hands it over: in UTF-16, whatever the code page.
+HDROP MakeWideDrop(const std::string& path) {
+    const std::wstring wide = WideFromText(path);
+    const size_t size = sizeof(DROPFILES) + (wide.size() + 2) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GHND, size);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), wide.c_str(), wide.size() * sizeof(wchar_t));
     GlobalUnlock(memory);
     return static_cast<HDROP>(memory);
 }
@@ -143,6 +160,27 @@ TEST_F(MainWindowTest, ADroppedFileOpensAndATooLongPathIsRefusedWhole) {
     SendMessageA(window_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(tooLong)), 0);
     EXPECT_EQ(watch.Text(), Lookup("ERROR:LOADFAILED"));
     EXPECT_EQ(Doc().fileName, Sample("Meadow.tem"));  // the document was not closed for it
+}
+
+TEST_F(MainWindowTest, ADropOpensATemplateInAFolderOfAnyLetters) {
+    EXPECT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));  // as the program's manifest asks
+    test::ScratchFolder maps;
+    // "Карта 地図", and two folders of 100 Cyrillic letters: past the path limit in UTF-8 bytes, not in
+    // characters.
+    std::string letters;
+    for (int i = 0; i < 100; ++i) letters += "\xD0\x96";
+    for (const std::string& name : {std::string("\xD0\x9A\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0 \xE5\x9C\xB0\xE5\x9B\xB3"),
+                                    letters + "\\" + letters}) {
+        const std::string path = maps.File(name + "\\Meadow.tem");
+        ASSERT_LT(Utf16Length(path), kMaxPathLength);
+        if (name.size() > 100) ASSERT_GT(path.size(), kMaxPathLength);
+        ASSERT_TRUE(std::filesystem::create_directories(FileSystemPath(maps.File(name))));
+        test::CopyTree(Sample("Meadow.tem"), path);
+        SendMessageA(window_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeWideDrop(path)), 0);
+        ASSERT_TRUE(Doc().open);
+        EXPECT_EQ(Doc().fileName, path);
+        EXPECT_EQ(test::WindowText(window_), std::string(Lookup("TXT_NAME")) + " - [" + path + "]");
+    }
 }
 
 TEST_F(MainWindowTest, RecentFilesShowNewestFirstWithTheirCommands) {

@@ -471,6 +471,23 @@ TEST_F(PictorTest, UnreadableAndMissingFiles) {
 }
 
 // Names longer than the library's 511 wide characters are refused, never cut to another file.
+// Names are UTF-8 whatever the process's code page (this test's is not UTF-8): a folder named
+// "Карта 地図" is reached whole; a name in that code page that is not UTF-8 ("März") still works.
+TEST_F(PictorTest, NamesAreUtf8OrElseTheProcesssCodePage) {
+    ASSERT_NE(GetACP(), static_cast<UINT>(CP_UTF8));
+    const std::wstring root(folder_.Path().begin(), folder_.Path().end());  // plain ASCII
+    const std::wstring folder = root + L"\u041a\u0430\u0440\u0442\u0430 \u5730\u56f3\\";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    const std::vector<uint32_t> pixels = RandomPixels(3, 2, 6);
+    std::vector<uint32_t> back;
+    ASSERT_TRUE(RoundTrip("\xD0\x9A\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0 \xE5\x9C\xB0\xE5\x9B\xB3\\a.png", pixels, 3, 2, back));
+    EXPECT_EQ(back, pixels);
+    EXPECT_NE(GetFileAttributesW((folder + L"a.png").c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_TRUE(RoundTrip("M\xE4rz.bmp", pixels, 3, 2, back));
+    EXPECT_EQ(back, pixels);
+    EXPECT_NE(GetFileAttributesW((root + L"M\u00e4rz.bmp").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 TEST_F(PictorTest, OverlongNamesAreRefused) {
     const std::vector<uint32_t> pixels = RandomPixels(2, 2, 4);
     for (size_t length : {512u, 600u, 5000u}) {

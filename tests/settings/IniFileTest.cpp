@@ -119,5 +119,22 @@ TEST(ProfileFile, MissingFileGivesTheDefaultAndWritingCreatesIt) {
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "[General]\r\nText=yes\r\nLong=" + std::string(300, 'x') + "\r\n");
 }
 
+TEST(ProfileFile, TextOfAnEarlierVersionInTheAnsiCodePageLoadsAndIsWrittenBackInUtf8) {
+    test::ScratchFolder folder;
+    const std::string path = folder.File("Zelt_Builder.ini");
+    const std::string old = "[RecentFiles]\r\nRecent0=C:\\Karten\\M\xE4rz.tem\r\n";
+    test::WriteFile(path, std::vector<uint8_t>(old.begin(), old.end()));
+    EXPECT_EQ(ReadIniString(path, "RecentFiles", "Recent0", "", 259), "C:\\Karten\\M\xC3\xA4rz.tem");
+    // A path of Cyrillic and CJK letters: stored as UTF-8, the rest of the file converted with it.
+    const std::string path1 = "C:\\\xD0\x9A\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0 \xE5\x9C\xB0\xE5\x9B\xB3\\Meadow.tem";
+    ASSERT_TRUE(WriteIniString(path, "RecentFiles", "Recent1", path1));
+    const std::vector<uint8_t> bytes = test::ReadFile(path);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
+              "[RecentFiles]\r\nRecent0=C:\\Karten\\M\xC3\xA4rz.tem\r\nRecent1=" + path1 + "\r\n");
+    EXPECT_EQ(ReadIniString(path, "RecentFiles", "Recent1", "", 259), path1);
+    // The length limit counts characters, and never cuts one in two.
+    EXPECT_EQ(ReadIniString(path, "RecentFiles", "Recent1", "", 4), "C:\\\xD0\x9A");
+}
+
 }  // namespace
 }  // namespace zelt

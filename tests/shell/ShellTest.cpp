@@ -13,6 +13,7 @@
 #include "editor/strings/StringTable.h"
 #include "editor/strings/Translate_win.h"
 #include "editor/viewer/ViewerWindow_win.h"
+#include "editor/winui/FileTypes_win.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/Program_win.h"
 
@@ -100,6 +101,28 @@ TEST_F(Shell, FileTypesOpenTheViewerWithQuotedPaths) {
     for (size_t i = 0; i < 6; ++i) EXPECT_EQ(values[i], "ZeltFileType") << i;
     EXPECT_EQ(values[6], "Open");
     EXPECT_EQ(values[7], "\"" + ProgramPath() + "\" -PREVIEW \"%1\"");
+}
+
+// A program installed in "C:\Карта 地図": the command the shell runs names it whole, in UTF-16.
+TEST_F(Shell, TheRegisteredCommandNamesAProgramFolderOfAnyLetters) {
+    const std::string scratch = "Software\\ZeltTest\\Names" + std::to_string(GetCurrentProcessId());
+    HKEY raw = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, scratch.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &raw, nullptr),
+              ERROR_SUCCESS);
+    UniqueKey root(raw);
+    const std::string program = "C:\\\xD0\x9A\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0 \xE5\x9C\xB0\xE5\x9B\xB3\\Zelt_Builder.exe";
+    const bool written = !WriteRegistryEntries(raw, FileTypeEntries(program, FileVerb::kOpen));
+    wchar_t command[512] = {};
+    DWORD size = sizeof command - sizeof(wchar_t);
+    const LSTATUS read = RegGetValueW(raw, L"ZeltFileType\\Shell\\Open\\command", nullptr, RRF_RT_REG_SZ, nullptr,
+                                      command, &size);
+    root.Reset();
+    RegDeleteTreeA(HKEY_CURRENT_USER, scratch.c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\ZeltTest");  // only when no other test's key is left
+
+    ASSERT_TRUE(written);
+    ASSERT_EQ(read, ERROR_SUCCESS);
+    EXPECT_EQ(std::wstring(command), L"\"C:\\\u041a\u0430\u0440\u0442\u0430 \u5730\u56f3\\Zelt_Builder.exe\" -PREVIEW \"%1\"");
 }
 
 TEST_F(Shell, SettingsDialogShowsTranslatesAndStoresTheChoices) {

@@ -82,11 +82,11 @@ TEST(StringSource, FormatThenParseGivesTheSameEntries) {
     }
 }
 
-TEST(StringSource, CompiledSourceLooksUpAsEightBitText) {
+TEST(StringSource, CompiledSourceLooksUpAsUtf8Text) {
     const auto entries = Parse("TXT_NAME = Zelt\nGUI:CAFE = Caf\xC3\xA9\nMSG:TWO = one\\ntwo");
     StringTable table;
     ASSERT_TRUE(BuildStringTable(EncodeCsf(entries), table));
-    EXPECT_STREQ(LookupIn(table, {}, "GUI:CAFE"), "Caf\xE9");
+    EXPECT_STREQ(LookupIn(table, {}, "GUI:CAFE"), "Caf\xC3\xA9");
     EXPECT_STREQ(LookupIn(table, {}, "MSG:TWO"), "one\ntwo");
 }
 

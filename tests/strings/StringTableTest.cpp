@@ -60,19 +60,27 @@ TEST(StringTable, ManyKeysAreAllFound) {
     for (const CsfEntry& e : entries) EXPECT_STREQ(Find(table, e.name.c_str()), e.name.c_str());
 }
 
-TEST(StringTable, ValuesBecomeEightBitText) {
+TEST(StringTable, ValuesBecomeUtf8Text) {
     std::u16string longValue(1500, u'x');
+    // 1022 Cyrillic letters, then a character of two units across the limit of 1023.
+    std::u16string longCyrillic = std::u16string(1022, u'\u0416') + u"\U0001F600";
     StringTable table = Build(Csf({{"EMPTY", u""},
                                    {"LATIN", u"caf\u00e9\n\ttab"},
-                                   {"WIDE", u"a\u20acb"},
+                                   {"WIDE", u"a\u20acb\u5730\U0001F600"},
+                                   {"LONE", std::u16string(u"a") + char16_t(0xD800) + u"b"},
                                    {"ZERO", std::u16string(u"ab\0cd", 5)},
                                    {"LONG", longValue},
+                                   {"LONGCYRILLIC", longCyrillic},
                                    {std::string(50, 'N'), u"cut name"}}));
     EXPECT_STREQ(Find(table, "EMPTY"), "");
-    EXPECT_STREQ(Find(table, "LATIN"), "caf\xe9\n\ttab");
-    EXPECT_STREQ(Find(table, "WIDE"), "a?b");
+    EXPECT_STREQ(Find(table, "LATIN"), "caf\xC3\xA9\n\ttab");
+    EXPECT_STREQ(Find(table, "WIDE"), "a\xE2\x82\xAC" "b\xE5\x9C\xB0\xF0\x9F\x98\x80");
+    EXPECT_STREQ(Find(table, "LONE"), "a\xEF\xBF\xBD" "b");
     EXPECT_STREQ(Find(table, "ZERO"), "ab");
     EXPECT_EQ(std::strlen(Find(table, "LONG")), kMaxValueText);
+    std::string cyrillic;
+    for (int i = 0; i < 1022; ++i) cyrillic += "\xD0\x96";
+    EXPECT_EQ(Find(table, "LONGCYRILLIC"), cyrillic);
     EXPECT_STREQ(Find(table, std::string(35, 'N').c_str()), "cut name");
 }
 

@@ -3,17 +3,19 @@
 #include <filesystem>
 #include <vector>
 
+#include "editor/template/FileBytes.h"
+#include "editor/template/WideText_win.h"
 #include "tests/support/TestSupport.h"
 
 namespace zelt::test {
 
 RunningProgram::RunningProgram(const std::string& commandLine, const std::string& folder) {
-    STARTUPINFOA startup{};
+    // By UTF-16 names, as the shell starts programs: the test's own code page need not spell them.
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                        &process_))
+    std::wstring line = WideFromText(commandLine);
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, WideFromText(folder).c_str(),
+                        &startup, &process_))
         process_ = PROCESS_INFORMATION{};
 }
 
@@ -67,9 +69,9 @@ HWND RunningProgram::FindWindowOfClass(const std::string& className, DWORD milli
 }
 
 std::string WindowText(HWND window) {
-    char text[1024] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
+    wchar_t text[1024] = {};
+    GetWindowTextW(window, text, 1024);
+    return TextFromWide(text);
 }
 
 bool PrintClient(HWND window, DibCanvas& canvas) {
@@ -90,10 +92,11 @@ std::string StaticTexts(HWND window) {
     EnumChildWindows(
         window,
         [](HWND child, LPARAM param) -> BOOL {
-            char className[16] = {}, text[2048] = {};
+            char className[16] = {};
+            wchar_t text[2048] = {};
             GetClassNameA(child, className, sizeof className);
-            if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0)
-                *reinterpret_cast<std::string*>(param) += text;
+            if (lstrcmpiA(className, "Static") == 0 && GetWindowTextW(child, text, 2048) > 0)
+                *reinterpret_cast<std::string*>(param) += TextFromWide(text);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&texts));
@@ -111,7 +114,7 @@ std::string HostToWindowsPath(const std::string& path) {
 
 void CopyTree(const std::string& from, const std::string& to) {
     namespace fs = std::filesystem;
-    fs::copy(fs::path(from), fs::path(to), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    fs::copy(FileSystemPath(from), FileSystemPath(to), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
 }
 
 std::string InstallEditorCopy(const std::string& folder) {

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "editor/template/FileBytes.h"
 #include "editor/template/TileLayout.h"
 
 namespace zelt::test {
@@ -18,25 +19,25 @@ ScratchFolder::ScratchFolder() {
     const fs::path dir = fs::temp_directory_path() /
                          ("zelt-test-" + std::to_string(seed()) + "-" + std::to_string(++counter));
     fs::create_directories(dir);
-    path_ = (dir / "").string();
+    path_ = TextOfFileSystemPath(dir / "");
 }
 
 ScratchFolder::~ScratchFolder() {
     std::error_code ignored;
-    fs::remove_all(path_, ignored);
+    fs::remove_all(FileSystemPath(path_), ignored);
 }
 
 std::vector<uint8_t> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(FileSystemPath(path), std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary);
+    std::ofstream out(FileSystemPath(path), std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-bool FileExists(const std::string& path) { return fs::exists(path); }
+bool FileExists(const std::string& path) { return fs::exists(FileSystemPath(path)); }
 
 TileRecord GridTile(int cellW, int cellH, int column, int row, uint8_t seed) {
     TileRecord t;

@@ -6,22 +6,31 @@
 // running), "wait:N" waits N milliseconds first.
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "editor/interchange/PictureFile.h"
+#include "editor/template/WideText_win.h"
 
-int main(int argc, char** argv) {
-    if (argc != 2) return 2;
+// The picture's name from the UTF-16 command line, as a paint program of the system takes it: the
+// name is whole whatever the code page.
+int main() {
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (!argv || argc != 2) return 2;
+    const std::string file = zelt::TextFromWide(argv[1]);
+    LocalFree(argv);
     const char* behaviour = std::getenv("ZELT_PAINT_STANDIN");
     if (behaviour && std::strcmp(behaviour, "leave") == 0) return 0;
     if (behaviour && std::strncmp(behaviour, "wait:", 5) == 0) Sleep(static_cast<DWORD>(std::atoi(behaviour + 5)));
     zelt::Picture picture;
     std::string error;
-    if (!zelt::ReadPictureFile(argv[1], picture, error) || picture.colours.width < 1) return 1;
+    if (!zelt::ReadPictureFile(file, picture, error) || picture.colours.width < 1) return 1;
     picture.indexes.clear();
     picture.palette.clear();
     picture.colours.SetPixel(picture.colours.width / 2, picture.colours.height / 2, 0x123456);
-    return zelt::WritePictureFile(argv[1], picture, error) ? 0 : 1;
+    return zelt::WritePictureFile(file, picture, error) ? 0 : 1;
 }

@@ -490,6 +490,35 @@ private:
     std::string folder_;
 };
 
+// A folder named "Карта 地図" (a user's temporary folder lies under the user's name): exported pictures,
+// their import and the paint program's picture all go through it whole.
+TEST_F(TileImageCommands, PicturesGoThroughAFolderOfCyrillicAndCjkLetters) {
+    ASSERT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));  // as the program's manifest asks
+    OpenThreeTiles();
+    const std::string folder = At("\xD0\x9A\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0 \xE5\x9C\xB0\xE5\x9B\xB3\\");
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    for (const char* format : {"BMP", "PNG"}) {
+        SCOPED_TRACE(format);
+        ui.messages.clear();
+        ASSERT_TRUE(ExportTilesToFolder(folder, format));
+        EXPECT_EQ(ui.messages, std::vector<std::string>{"MSG:BATCHEXPORTFINISHED"});
+        // Tile 0's picture, read back as the import reads a file, into tile 2.
+        DibCanvas canvas;
+        ASSERT_TRUE(LoadImageIntoCanvas((folder + "tile0N." + format).c_str(), canvas));
+        Doc().selected = 2;
+        Doc().tiles[2].diamond.assign(Doc().tiles[2].diamond.size(), 0);
+        ImportNormalPicture(PixelsOfCanvas(canvas), "tile0N");
+        EXPECT_EQ(Doc().tiles[2].diamond, Doc().tiles[0].diamond);
+    }
+
+    Doc().selected = 0;
+    const TileBytes before = Doc().tiles[0].diamond;
+    const PaintRun run(folder + "paint\\", "");
+    ASSERT_TRUE(EditInPaintProgram());
+    EXPECT_NE(Doc().tiles[0].diamond, before);  // the stand-in painted a pixel, and it came back
+    EXPECT_FALSE(Exists(run.File()));
+}
+
 TEST_F(TileImageCommands, WhileThePaintProgramRunsTheEditorAnswersButTakesNoInput) {
     OpenThreeTiles();
     Doc().selected = 0;

@@ -152,5 +152,17 @@ check "missing value" [ "$(status_of render "$samples/Ridge.sno" "$work/a.bmp" -
 check "bad colour" [ "$(status_of render "$samples/Ridge.sno" "$work/a.bmp" --background red)" = 2 ]
 check "too many files" [ "$(status_of info a b)" = 2 ]
 
+# a folder whose name no ANSI code page spells whole ("Карта 地図"): the tool takes and gives its names
+folder="$work/Карта 地図"
+mkdir -p "$folder"
+check "unicode resave" [ "$(status_of resave "$samples/Meadow.tem" "$folder/Meadow.tem")" = 0 ]
+check "unicode info" [ "$(status_of info "$folder/Meadow.tem")" = 0 ]
+check "unicode render" [ "$(status_of render "$folder/Meadow.tem" "$folder/Meadow.png")" = 0 ]
+check "unicode png" [ "$(head -c 4 "$folder/Meadow.png" | tail -c 3)" = PNG ]
+check "unicode export" [ "$(status_of export "$folder/Meadow.tem" "$folder" --format BMP)" = 0 ]
+check "unicode exported" [ -n "$(ls "$folder" | grep -i '\.bmp$')" ]
+check "unicode overview" [ "$(status_of overview "$folder/Meadow.tem" "$folder/o.txt")" = 0 ]
+check "unicode overview path" grep -q "Карта 地図" "$folder/o.txt"
+
 echo "zelt_cli: $passed passed, $failed failed"
 [ "$failed" = 0 ]

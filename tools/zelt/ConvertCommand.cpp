@@ -16,7 +16,7 @@ namespace {
 
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code ignored;
-    return std::filesystem::equivalent(NativePath(a), NativePath(b), ignored);
+    return std::filesystem::equivalent(FileSystemPath(a), FileSystemPath(b), ignored);
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ int OverviewCommand(const Args& args) {
         return FileError(csf, "cannot be loaded as a string table");
 
     std::error_code ignored;
-    const std::string fullPath = std::filesystem::absolute(NativePath(in), ignored).string();
+    const std::string fullPath = TextOfFileSystemPath(std::filesystem::absolute(FileSystemPath(in), ignored));
     const StringRunFlags flags;
     const std::string report =
         OverviewReport(loaded.tiles, fullPath.empty() ? in : fullPath,

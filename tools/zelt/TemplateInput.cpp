@@ -74,7 +74,7 @@ std::string FolderWithSeparator(const std::string& folder) {
 
 bool IsFolder(const std::string& path) {
     std::error_code ignored;
-    return !path.empty() && std::filesystem::is_directory(NativePath(path), ignored);
+    return !path.empty() && std::filesystem::is_directory(FileSystemPath(path), ignored);
 }
 
 }  // namespace zelt::cli

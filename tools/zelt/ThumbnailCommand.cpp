@@ -28,7 +28,7 @@ bool ParseSize(const std::string& text, int& size) {
 // As the icon handler reads a file: a larger one is refused before it is read.
 bool ReadBounded(const std::string& path, std::vector<uint8_t>& bytes) {
     std::error_code error;
-    const auto size = std::filesystem::file_size(NativePath(path), error);
+    const auto size = std::filesystem::file_size(FileSystemPath(path), error);
     if (error || size > static_cast<uintmax_t>(icon::kMaxTemplateFileBytes)) return false;
     std::optional<std::vector<uint8_t>> read = ReadWholeFile(path);
     if (!read) return false;
@@ -43,8 +43,8 @@ std::string InstalledPalette(const std::string& relative) {
     const std::string folder = ProgramFolder() + "Palettes\\" + relative.substr(0, slash + 1);
     const std::string wanted = relative.substr(slash + 1);
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(NativePath(folder), error)) {
-        const std::string name = entry.path().filename().string();
+    for (const auto& entry : std::filesystem::directory_iterator(FileSystemPath(folder), error)) {
+        const std::string name = TextOfFileSystemPath(entry.path().filename());
         if (name.size() == wanted.size() &&
             std::equal(name.begin(), name.end(), wanted.begin(), [](char a, char b) {
                 return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
