@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "editor/strings/StringTable.h"
+#include "editor/template/Utf8Text.h"
 
 namespace zelt {
 
@@ -21,53 +22,6 @@ int HexDigit(char c) {
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
-}
-
-// Decodes one UTF-8 sequence at text[i]; false for a malformed or overlong one.
-bool DecodeUtf8(std::string_view text, size_t& i, char32_t& out) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    int extra = 0;
-    char32_t min = 0;
-    if (c < 0x80) {
-        out = c;
-        ++i;
-        return true;
-    } else if ((c & 0xE0) == 0xC0) {
-        extra = 1, out = c & 0x1F, min = 0x80;
-    } else if ((c & 0xF0) == 0xE0) {
-        extra = 2, out = c & 0x0F, min = 0x800;
-    } else if ((c & 0xF8) == 0xF0) {
-        extra = 3, out = c & 0x07, min = 0x10000;
-    } else {
-        return false;
-    }
-    if (i + extra >= text.size()) return false;
-    for (int k = 1; k <= extra; ++k) {
-        const unsigned char d = static_cast<unsigned char>(text[i + k]);
-        if ((d & 0xC0) != 0x80) return false;
-        out = out << 6 | (d & 0x3F);
-    }
-    if (out < min || out > 0x10FFFF || (out >= 0xD800 && out <= 0xDFFF)) return false;
-    i += extra + 1;
-    return true;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | c >> 6);
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | c >> 12);
-        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | c >> 18);
-        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 void AppendUnits(std::u16string& out, char32_t c) {
@@ -106,7 +60,7 @@ bool UnescapeSourceText(std::string_view text, std::u16string& out, std::string&
     while (i < text.size()) {
         if (text[i] != '\\') {
             char32_t c = 0;
-            if (!DecodeUtf8(text, i, c)) {
+            if (!DecodeUtf8At(text, i, c)) {
                 error = "text that is not UTF-8";
                 return false;
             }

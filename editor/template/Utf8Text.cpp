@@ -6,9 +6,9 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// Decodes the character at text[i] and steps past it; a malformed or overlong sequence, a surrogate
-// or a value beyond U+10FFFF gives false and steps past one byte.
-bool DecodeAt(std::string_view text, size_t& i, char32_t& out) {
+}  // namespace
+
+bool DecodeUtf8At(std::string_view text, size_t& i, char32_t& out) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
     int extra = 0;
     char32_t min = 0;
@@ -64,12 +64,10 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-}  // namespace
-
 bool IsValidUtf8(std::string_view text) {
     char32_t c = 0;
     for (size_t i = 0; i < text.size();) {
-        if (!DecodeAt(text, i, c)) return false;
+        if (!DecodeUtf8At(text, i, c)) return false;
     }
     return true;
 }
@@ -79,7 +77,7 @@ std::u16string Utf8ToUtf16(std::string_view text) {
     units.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
         char32_t c = 0;
-        if (!DecodeAt(text, i, c)) c = kReplacement;
+        if (!DecodeUtf8At(text, i, c)) c = kReplacement;
         if (c < 0x10000) {
             units += static_cast<char16_t>(c);
         } else {
@@ -111,7 +109,7 @@ size_t Utf16Length(std::string_view text) {
     size_t units = 0;
     for (size_t i = 0; i < text.size();) {
         char32_t c = 0;
-        units += DecodeAt(text, i, c) && c >= 0x10000 ? 2 : 1;
+        units += DecodeUtf8At(text, i, c) && c >= 0x10000 ? 2 : 1;
     }
     return units;
 }
@@ -129,7 +127,7 @@ std::string_view Utf8PrefixOfUnits(std::string_view text, size_t maxUnits) {
     for (size_t i = 0; i < text.size();) {
         const size_t start = i;
         char32_t c = 0;
-        const size_t width = DecodeAt(text, i, c) && c >= 0x10000 ? 2 : 1;
+        const size_t width = DecodeUtf8At(text, i, c) && c >= 0x10000 ? 2 : 1;
         if (units + width > maxUnits) return text.substr(0, start);
         units += width;
     }

@@ -9,6 +9,12 @@ namespace zelt {
 
 bool IsValidUtf8(std::string_view text);
 
+// Decodes the character at text[i] and steps past it; a malformed or overlong sequence, a surrogate
+// or a value beyond U+10FFFF gives false and steps past one byte.
+bool DecodeUtf8At(std::string_view text, size_t& i, char32_t& out);
+// Appends the UTF-8 form of a character (a scalar value, not a surrogate).
+void AppendUtf8(std::string& out, char32_t c);
+
 // A malformed sequence becomes U+FFFD, one for each byte that cannot start a character.
 std::u16string Utf8ToUtf16(std::string_view text);
 // An unpaired surrogate becomes U+FFFD.
