@@ -11,8 +11,11 @@ namespace zelt {
 
 namespace {
 
+// The file's text without the byte-order mark an editor may have put before it.
 std::string StoredText(const std::vector<uint8_t>& bytes) {
-    return TextOfStoredBytes(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    return TextOfStoredBytes(text);
 }
 
 // A carriage return is a blank too: a lone one must not become part of a name.

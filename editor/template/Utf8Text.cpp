@@ -135,7 +135,6 @@ std::string_view Utf8PrefixOfUnits(std::string_view text, size_t maxUnits) {
 }
 
 std::string TextOfStoredBytes(std::string_view bytes) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     if (IsValidUtf8(bytes)) return std::string(bytes);
     return AnsiToUtf8(bytes);
 }

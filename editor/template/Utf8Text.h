@@ -29,7 +29,8 @@ std::string_view Utf8Prefix(std::string_view text, size_t maxBytes);
 std::string_view Utf8PrefixOfUnits(std::string_view text, size_t maxUnits);
 
 // The text of stored bytes: valid UTF-8 as it is, anything else read as the system's ANSI code page
-// (a settings file written by an earlier version). A UTF-8 byte-order mark is dropped.
+// (a settings file written by an earlier version). Bytes that are UTF-8 come back unchanged, so text
+// read, written and read again stays the same.
 std::string TextOfStoredBytes(std::string_view bytes);
 
 // Platform half: 8-bit text of the system's ANSI code page in UTF-8 (ISO 8859-1 where there is none).
