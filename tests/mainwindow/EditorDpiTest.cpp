@@ -151,42 +151,11 @@ TEST_F(EditorAtOneAndAHalf, LaysOutByTheDensityAndKeepsTemplatePixelsExact) {
 
     // At zoom 1 the view shows the composition pixel for pixel, below the label of the transparent
     // colour in the top-left corner.
-    TemplateBounds bounds;
-    ASSERT_TRUE(ComputeTemplateBounds(bounds));
-    const int w = static_cast<int>(bounds.Width()), h = static_cast<int>(bounds.Height());
-    DibCanvas expected;
-    ASSERT_TRUE(expected.Create(w, h));
-    expected.Clear(0xFFFFFF);
-    ASSERT_TRUE(RenderTemplate(expected, 0, 0, true));
-    RECT viewClient{};
-    GetClientRect(view, &viewClient);
-    const int offX = static_cast<int>((viewClient.right - w * 1.0) * 0.5);
-    const int offY = static_cast<int>((viewClient.bottom - h * 1.0) * 0.5);
-    POINT origin{0, 0};
-    ClientToScreen(view, &origin);
-    POINT mainOrigin{0, 0};
-    ClientToScreen(window, &mainOrigin);
-    const int left = origin.x - mainOrigin.x, top = origin.y - mainOrigin.y;
-    const int labelBottom = ScaleForDpi(25, kDpi);
-    int compared = 0, wrong = 0;
-    ColourImage screen;
-    WaitFor([&] {
-        screen = CaptureClient(window);
-        compared = wrong = 0;
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                const int vx = offX + x, vy = offY + y;
-                if (vy < labelBottom || vx < 0 || vx >= viewClient.right || vy >= viewClient.bottom) continue;
-                ++compared;
-                wrong += screen.GetPixel(left + vx, top + vy) != expected.GetPixel(x, y);
-            }
-        }
-        return compared > 1000 && wrong == 0;
-    });
-    EXPECT_GT(compared, 1000);
-    EXPECT_EQ(wrong, 0) << "of " << compared;
+    const ViewMatch match = MatchViewWithComposition(window, view, ScaleForDpi(25, kDpi));
+    EXPECT_GT(match.compared, 1000);
+    EXPECT_EQ(match.wrong, 0) << "of " << match.compared;
 
     // A picture of the window for a person to look at, where the run asks for one.
     if (const char* capture = std::getenv("ZELT_DPI_CAPTURE"); capture && *capture)
-        WriteFile(capture, EncodeBmp24(screen));
+        WriteFile(capture, EncodeBmp24(match.screen));
 }

@@ -286,44 +286,15 @@ TEST_F(EditorRun, TheViewShowsTheTemplateAndAClickSelectsATile) {
     HWND viewWindow = Child(window, "MainViewClass");
     ASSERT_TRUE(viewWindow);
 
+    // The label of the transparent colour stands over the top-left corner; below it every pixel of
+    // the picture is on screen.
+    const ViewMatch match = MatchViewWithComposition(window, viewWindow, 25);
+    EXPECT_GT(match.compared, 1000);
+    EXPECT_EQ(match.wrong, 0) << "of " << match.compared;
+    const int offX = match.offX, offY = match.offY;
     TemplateBounds bounds;
     ASSERT_TRUE(ComputeTemplateBounds(bounds));
     const int w = static_cast<int>(bounds.Width()), h = static_cast<int>(bounds.Height());
-    DibCanvas expected;
-    ASSERT_TRUE(expected.Create(w, h));
-    expected.Clear(0xFFFFFF);
-    ASSERT_TRUE(RenderTemplate(expected, 0, 0, true));
-
-    RECT viewClient{};
-    GetClientRect(viewWindow, &viewClient);
-    const int offX = static_cast<int>((viewClient.right - w * 1.0) * 0.5);
-    const int offY = static_cast<int>((viewClient.bottom - h * 1.0) * 0.5);
-    POINT origin{0, 0};
-    ClientToScreen(viewWindow, &origin);
-    POINT mainOrigin{0, 0};
-    ClientToScreen(window, &mainOrigin);
-    const int left = origin.x - mainOrigin.x, top = origin.y - mainOrigin.y;
-
-    // The label of the transparent colour stands over the top-left corner; below it every pixel of
-    // the picture is on screen.
-    int compared = 0, wrong = 0;
-    WaitFor([&] {
-        const ColourImage screen = CaptureClient(window);
-        compared = wrong = 0;
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                const int sx = left + offX + x, sy = top + offY + y;
-                if (offY + y < 25 || offX + x < 0 || offY + y < 0 || offX + x >= viewClient.right ||
-                    offY + y >= viewClient.bottom)
-                    continue;
-                ++compared;
-                wrong += screen.GetPixel(sx, sy) != expected.GetPixel(x, y);
-            }
-        }
-        return compared > 1000 && wrong == 0;
-    });
-    EXPECT_GT(compared, 1000);
-    EXPECT_EQ(wrong, 0) << "of " << compared;
 
     // A click in the middle of a tile's diamond selects the first tile drawn there; the panel shows
     // its position. The tile looked for is the last one that is first at its own middle.

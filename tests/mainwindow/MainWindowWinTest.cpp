@@ -173,7 +173,9 @@ TEST_F(MainWindowTest, ADropOpensATemplateInAFolderOfAnyLetters) {
                                     letters + "\\" + letters}) {
         const std::string path = maps.File(name + "\\Meadow.tem");
         ASSERT_LT(Utf16Length(path), kMaxPathLength);
-        if (name.size() > 100) ASSERT_GT(path.size(), kMaxPathLength);
+        if (name.size() > 100) {
+            ASSERT_GT(path.size(), kMaxPathLength);
+        }
         ASSERT_TRUE(std::filesystem::create_directories(FileSystemPath(maps.File(name))));
         test::CopyTree(Sample("Meadow.tem"), path);
         SendMessageA(window_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeWideDrop(path)), 0);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "editor/render/TemplateRender.h"
 #include "editor/template/FileBytes.h"
 #include "editor/template/WideText_win.h"
 #include "tests/support/TestSupport.h"
@@ -66,6 +67,39 @@ HWND RunningProgram::FindWindowOfClass(const std::string& className, DWORD milli
         Sleep(50);
     } while (GetTickCount() - start < milliseconds);
     return nullptr;
+}
+
+ViewMatch MatchViewWithComposition(HWND window, HWND view, int labelBottom) {
+    ViewMatch match;
+    TemplateBounds bounds;
+    DibCanvas expected;
+    if (!ComputeTemplateBounds(bounds)) return match;
+    const int w = static_cast<int>(bounds.Width()), h = static_cast<int>(bounds.Height());
+    if (!expected.Create(w, h)) return match;
+    expected.Clear(0xFFFFFF);
+    if (!RenderTemplate(expected, 0, 0, true)) return match;
+    RECT client{};
+    GetClientRect(view, &client);
+    match.offX = static_cast<int>((client.right - w * 1.0) * 0.5);
+    match.offY = static_cast<int>((client.bottom - h * 1.0) * 0.5);
+    POINT origin{0, 0}, mainOrigin{0, 0};
+    ClientToScreen(view, &origin);
+    ClientToScreen(window, &mainOrigin);
+    const int left = origin.x - mainOrigin.x, top = origin.y - mainOrigin.y;
+    WaitFor([&] {
+        match.screen = CaptureClient(window);
+        match.compared = match.wrong = 0;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const int vx = match.offX + x, vy = match.offY + y;
+                if (vy < labelBottom || vx < 0 || vx >= client.right || vy >= client.bottom) continue;
+                ++match.compared;
+                match.wrong += match.screen.GetPixel(left + vx, top + vy) != expected.GetPixel(x, y);
+            }
+        }
+        return match.compared > 1000 && match.wrong == 0;
+    });
+    return match;
 }
 
 std::string WindowText(HWND window) {

@@ -32,6 +32,19 @@ private:
     PROCESS_INFORMATION process_{};
 };
 
+// The main view of a running editor at zoom 1 against the composition of the template this process
+// has loaded: every pixel of the picture that lies in the view, below labelBottom (the label of the
+// transparent colour), looked up in a capture of the main window, until all match or five seconds
+// pass. offX and offY place the picture in the view's client area.
+struct ViewMatch {
+    int compared = 0;
+    int wrong = 0;
+    int offX = 0;
+    int offY = 0;
+    ColourImage screen;  // the last capture of the main window's client area
+};
+ViewMatch MatchViewWithComposition(HWND window, HWND view, int labelBottom);
+
 std::string WindowText(HWND window);
 // What a window paints of its client area, through WM_PRINTCLIENT, as a canvas of that size.
 bool PrintClient(HWND window, DibCanvas& canvas);
