@@ -174,7 +174,8 @@ void MoveContent(HWND panel, int dy) {
                                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (moves) EndDeferWindowPos(moves);
-    InvalidateRect(panel, nullptr, TRUE);
+    // Painted at once, fields and all, so no stale copy of a field stays behind while scrolling.
+    RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 // The scroll bar takes the position it can (never past the end) and the content follows it.
