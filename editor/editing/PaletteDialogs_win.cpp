@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "editor/template/PaletteGrid.h"
 #include "editor/template/PathText.h"
 #include "editor/winui/DialogStyle_win.h"
+#include "editor/winui/DisplayScale_win.h"
 #include "editor/winui/Message_win.h"
 #include "resources/PaletteIds.h"
 #include "resources/ResourceIds.h"
@@ -31,9 +33,10 @@ namespace {
 constexpr char kPaletteFilter[] = "C&C PAL files (*.pal)\0*.pal\0All files (*.*)\0*.*\0";
 constexpr int kPathSize = 3 * 260;  // a UTF-8 path of MAX_PATH characters takes up to three times that
 
-// The smallest client area of the preview: four pixels for each entry and the Close button below.
-constexpr int kPreviewMinClientWidth = 20 + 16 * 4;
-constexpr int kPreviewMinClientHeight = 50 + 16 * 4;
+// The smallest grid of the preview: four pixels for each entry at 96 dots per inch; and the least
+// room kept between the grid, the Close button and the bottom.
+constexpr int kPreviewMinGridSide = 16 * 4;
+constexpr int kButtonMargin = 7;
 
 bool FileExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -166,13 +169,37 @@ INT_PTR CALLBACK SelectPaletteProc(HWND dialog, UINT message, WPARAM wParam, LPA
     return FALSE;
 }
 
+// The grid's margins at the dialog's density, and the Close button's row as large as the button:
+// its size follows the dialog's font, which grows with the density by more or less than the rest.
+PaletteGridFrame FrameOf(HWND dialog) {
+    const int dpi = WindowDpi(dialog);
+    const PaletteGridFrame standard;
+    PaletteGridFrame frame;
+    frame.left = ScaleForDpi(standard.left, dpi);
+    frame.top = ScaleForDpi(standard.top, dpi);
+    frame.spareWidth = ScaleForDpi(standard.spareWidth, dpi);
+    frame.spareHeight = ScaleForDpi(standard.spareHeight, dpi);
+    frame.buttonWidth = ScaleForDpi(standard.buttonWidth, dpi);
+    frame.buttonFromBottom = ScaleForDpi(standard.buttonFromBottom, dpi);
+    RECT button{};
+    if (GetWindowRect(GetDlgItem(dialog, IDCANCEL), &button)) {
+        const int height = button.bottom - button.top;
+        frame.buttonWidth = button.right - button.left;
+        frame.buttonFromBottom = std::max(frame.buttonFromBottom, height + ScaleForDpi(kButtonMargin, dpi));
+        frame.spareHeight =
+            std::max(frame.spareHeight, frame.top + frame.buttonFromBottom + ScaleForDpi(kButtonMargin, dpi));
+    }
+    return frame;
+}
+
 void PaintPalette(HWND dialog) {
     PaintScope paint(dialog);
     const TemplateDocument& doc = Doc();
     if (!doc.open || !doc.palette) return;
     RECT client;
     GetClientRect(dialog, &client);
-    const std::optional<PaletteGrid> grid = PaletteGridFor(client.right, client.bottom);
+    const PaletteGridFrame frame = FrameOf(dialog);
+    const std::optional<PaletteGrid> grid = PaletteGridFor(client.right, client.bottom, frame);
     if (!grid) return;
     DibCanvas canvas;
     if (!canvas.Create(grid->width, grid->height)) return;
@@ -185,19 +212,23 @@ void PaintPalette(HWND dialog) {
             }
         }
     }
-    DrawCanvas(paint.Get(), canvas, kPaletteGridLeft, kPaletteGridTop);
+    DrawCanvas(paint.Get(), canvas, frame.left, frame.top);
 }
 
 void PlaceCloseButton(HWND dialog, int clientWidth, int clientHeight) {
-    const GridButton at = PaletteCloseButtonPosition(clientWidth, clientHeight);
+    const GridButton at = PaletteCloseButtonPosition(clientWidth, clientHeight, FrameOf(dialog));
     SetWindowPos(GetDlgItem(dialog, IDCANCEL), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     InvalidateRect(dialog, nullptr, TRUE);
 }
 
 void LimitPreviewSize(HWND dialog, MINMAXINFO& limits) {
-    RECT frame{0, 0, kPreviewMinClientWidth, kPreviewMinClientHeight};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE)));
+    const int dpi = WindowDpi(dialog);
+    const PaletteGridFrame grid = FrameOf(dialog);
+    const int side = ScaleForDpi(kPreviewMinGridSide, dpi);
+    const int width = std::max(grid.spareWidth + side, grid.buttonWidth + grid.spareWidth);
+    RECT frame{0, 0, width, grid.spareHeight + side};
+    AdjustWindowRectForDpi(frame, static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE)), false,
+                           static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE)), dpi);
     limits.ptMinTrackSize.x = frame.right - frame.left;
     limits.ptMinTrackSize.y = frame.bottom - frame.top;
 }
@@ -218,6 +249,9 @@ INT_PTR CALLBACK PalettePreviewProc(HWND dialog, UINT message, WPARAM wParam, LP
             return TRUE;
         case WM_SIZE:
             PlaceCloseButton(dialog, LOWORD(lParam), HIWORD(lParam));
+            return TRUE;
+        case kDpiChangedMessage:  // the new size places the button and repaints the grid
+            TakeSuggestedRect(dialog, lParam);
             return TRUE;
         case WM_PAINT:
             PaintPalette(dialog);

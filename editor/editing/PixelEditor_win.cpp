@@ -21,6 +21,8 @@ namespace {
 
 // The editor is modal, so there is one state; its colour and selection outlive each opening.
 PixelEditorState g_editor;
+// The toolbar's pictures at the dialog's density; the toolbar shows them but does not own them.
+UniqueImageList g_toolImages;
 
 // Lengths at 96 dots per inch, scaled to the dialog's density as its template's controls are.
 constexpr int kToolbarX = 10;
@@ -29,6 +31,10 @@ constexpr int kToolbarMaxHeight = 50;
 // Room the tool bar leaves right of it in the dialog's client area.
 constexpr int kToolbarRightMargin = 60;
 constexpr int kMinimumSide = 200;
+// The tool pictures: squares of 16 pixels at 96 dots per inch on a light grey the toolbar shows as
+// its own face.
+constexpr int kToolImageSide = 16;
+constexpr COLORREF kToolImageKey = RGB(192, 192, 192);
 
 struct ToolButton {
     int command;
@@ -191,6 +197,22 @@ int ToolbarWidth(HWND dialog, int clientWidth) {
     return std::max(0, clientWidth - ScaleForWindow(dialog, kToolbarRightMargin));
 }
 
+// Scaled with each pixel repeated rather than blended, so the key colour stays exact and the edges
+// hard. The old pictures go only once the toolbar shows the new ones.
+void SetToolImages(HWND toolbar, int dpi) {
+    UniqueBitmap strip(static_cast<HBITMAP>(
+        LoadImageA(ResourceModule(), MAKEINTRESOURCEA(IDB_PIXEL_TOOLS), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (UniqueBitmap scaled = ScaleBitmapForDpi(strip.Get(), dpi)) strip = std::move(scaled);
+    const int side = ScaleForDpi(kToolImageSide, dpi);
+    UniqueImageList images(
+        ImageList_Create(side, side, ILC_COLOR24 | ILC_MASK, static_cast<int>(std::size(kToolButtons)), 0));
+    if (!strip || !images || ImageList_AddMasked(images.Get(), strip.Get(), kToolImageKey) < 0) return;
+    SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.Get()));
+    SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);
+    g_toolImages = std::move(images);
+    InvalidateRect(toolbar, nullptr, TRUE);
+}
+
 HWND CreateToolbar(HWND dialog) {
     RECT client{};
     GetClientRect(dialog, &client);
@@ -203,10 +225,7 @@ HWND CreateToolbar(HWND dialog) {
                                    ResourceModule(), nullptr);
     if (!toolbar) return nullptr;
     SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
-    TBADDBITMAP pictures{ResourceModule(), IDB_PIXEL_TOOLS};
-    SendMessageA(toolbar, TB_ADDBITMAP, static_cast<WPARAM>(std::size(kToolButtons)),
-                 reinterpret_cast<LPARAM>(&pictures));
+    SetToolImages(toolbar, WindowDpi(dialog));
     TBBUTTON buttons[std::size(kToolButtons)] = {};
     for (size_t i = 0; i < std::size(kToolButtons); ++i) {
         buttons[i].iBitmap = kToolButtons[i].image;
@@ -259,6 +278,10 @@ INT_PTR CALLBACK PixelEditorProc(HWND dialog, UINT message, WPARAM wParam, LPARA
                 MoveWindow(toolbar, ScaleForWindow(dialog, kToolbarX), ScaleForWindow(dialog, kToolbarY),
                            ToolbarWidth(dialog, LOWORD(lParam)), ToolbarHeight(dialog), TRUE);
             return TRUE;
+        case kDpiChangedMessage:
+            if (HWND toolbar = GetDlgItem(dialog, IDC_PE_TOOLBAR)) SetToolImages(toolbar, HIWORD(wParam));
+            TakeSuggestedRect(dialog, lParam);
+            return TRUE;
         case WM_GETMINMAXINFO: {
             auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
             const int side = ScaleForWindow(dialog, kMinimumSide);
@@ -292,6 +315,7 @@ bool OpenPixelEditor(HWND owner) {
         result =
             DialogBoxParamA(ResourceModule(), MAKEINTRESOURCEA(IDD_PIXEL_EDITOR), owner, PixelEditorProc, 0);
     }
+    g_toolImages.Reset();  // the toolbar that showed them is gone
     ClipCursor(nullptr);  // whichever way the dialog ended
     const bool applied = result == 1 && ApplyPixelEdit(g_editor.image);
     g_editor.image.Destroy();

@@ -1,7 +1,9 @@
 #include "editor/editing/PropertiesPanel_win.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -29,11 +31,16 @@ namespace zelt {
 namespace {
 
 constexpr int kRampItemHeight = 60;  // at 96 dots per inch, as the ramp pictures are drawn
+// When the panel scrolls: a line of the scroll bar, and the room kept below the lowest field.
+constexpr int kScrollLine = 16;
+constexpr int kContentMargin = 6;
 
 struct PanelState {
-    bool ready = false;  // set once the panel has filled its lists
-    int filling = 0;     // > 0 while the panel writes its own fields
-    int typing = 0;      // the field whose change is being applied; its text is the user's
+    bool ready = false;          // set once the panel has filled its lists
+    int filling = 0;             // > 0 while the panel writes its own fields
+    int typing = 0;              // the field whose change is being applied; its text is the user's
+    bool rangeChanging = false;  // showing or hiding the scroll bar resizes the panel meanwhile
+    int wheel = 0;               // wheel movement short of a notch, kept for the next message
 };
 PanelState g_panel;
 
@@ -141,12 +148,114 @@ void DrawRampItem(const DRAWITEMSTRUCT& item) {
     DrawTextA(dc, text, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
-// The panel's own caption band, as high as a small caption.
+// The panel scrolls when it is shorter than its fields, as a docked panel is on a low screen at a
+// high density. Its content reaches to the lowest control, measured as if not scrolled, and a
+// margin below it.
+int ContentHeight(HWND panel) {
+    int bottom = 0;
+    for (HWND child = GetWindow(panel, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&r), 2);
+        bottom = std::max(bottom, static_cast<int>(r.bottom));
+    }
+    return bottom + GetScrollPos(panel, SB_VERT) + ScaleForWindow(panel, kContentMargin);
+}
+
+// Moves every control by dy. The system's scrolling would leave the controls of a hidden panel
+// where they were while its scroll bar moved on.
+void MoveContent(HWND panel, int dy) {
+    HDWP moves = BeginDeferWindowPos(32);
+    for (HWND child = GetWindow(panel, GW_CHILD); child && moves; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&r), 2);
+        moves = DeferWindowPos(moves, child, nullptr, r.left, r.top + dy, 0, 0,
+                               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (moves) EndDeferWindowPos(moves);
+    // Painted at once, fields and all, so no stale copy of a field stays behind while scrolling.
+    RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+// The scroll bar takes the position it can (never past the end) and the content follows it.
+void SetScrollPosition(HWND panel, SCROLLINFO& info) {
+    const int before = GetScrollPos(panel, SB_VERT);
+    info.cbSize = sizeof info;
+    info.fMask |= SIF_POS;
+    SetScrollInfo(panel, SB_VERT, &info, TRUE);
+    const int after = GetScrollPos(panel, SB_VERT);
+    if (after != before) MoveContent(panel, before - after);
+}
+
+void ScrollPanelTo(HWND panel, int position) {
+    SCROLLINFO info{};
+    info.nPos = position;
+    SetScrollPosition(panel, info);
+}
+
+// After a resize: the range is the content, the page the panel's height. The bar shows only while
+// the content is taller; a panel that grows brings back what it no longer needs to hide.
+void UpdatePanelScroll(HWND panel) {
+    if (g_panel.rangeChanging) return;
+    g_panel.rangeChanging = true;
+    RECT client{};
+    GetClientRect(panel, &client);
+    SCROLLINFO info{};
+    info.fMask = SIF_RANGE | SIF_PAGE;
+    info.nMin = 0;
+    info.nMax = ContentHeight(panel) - 1;
+    info.nPage = static_cast<UINT>(std::max(0L, client.bottom));
+    info.nPos = GetScrollPos(panel, SB_VERT);
+    SetScrollPosition(panel, info);
+    g_panel.rangeChanging = false;
+}
+
+void OnScrollBar(HWND panel, int request) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    if (!GetScrollInfo(panel, SB_VERT, &info)) return;
+    const int line = ScaleForWindow(panel, kScrollLine), page = static_cast<int>(info.nPage);
+    int position = info.nPos;
+    switch (request) {
+        case SB_LINEUP: position -= line; break;
+        case SB_LINEDOWN: position += line; break;
+        case SB_PAGEUP: position -= page; break;
+        case SB_PAGEDOWN: position += page; break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: position = info.nTrackPos; break;
+        case SB_TOP: position = info.nMin; break;
+        case SB_BOTTOM: position = info.nMax; break;
+        default: return;
+    }
+    ScrollPanelTo(panel, position);
+}
+
+// Whole notches scroll the user's number of lines each; what is left counts towards the next.
+void OnWheel(HWND panel, int delta) {
+    g_panel.wheel += delta;
+    const int notches = g_panel.wheel / WHEEL_DELTA;
+    if (notches == 0) return;
+    g_panel.wheel -= notches * WHEEL_DELTA;
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_PAGE | SIF_POS;
+    if (!GetScrollInfo(panel, SB_VERT, &info)) return;
+    UINT lines = 3;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    const int step = lines == WHEEL_PAGESCROLL ? static_cast<int>(info.nPage)
+                                               : static_cast<int>(lines) * ScaleForWindow(panel, kScrollLine);
+    ScrollPanelTo(panel, info.nPos - notches * step);
+}
+
+// The panel's own caption band, as high as a small caption; it scrolls with the fields.
 void PaintCaption(HWND panel) {
     PaintScope paint(panel);
     RECT band;
     GetClientRect(panel, &band);
-    band.bottom = GetSystemMetrics(SM_CYSMCAPTION);
+    band.top = -GetScrollPos(panel, SB_VERT);
+    band.bottom = band.top + GetSystemMetrics(SM_CYSMCAPTION);
     FillRect(paint.Get(), &band, GetSysColorBrush(COLOR_ACTIVECAPTION));
     SelectScope font(paint.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(panel, WM_GETFONT, 0, 0)));
     SetBkMode(paint.Get(), TRANSPARENT);
@@ -180,12 +289,19 @@ void Initialise(HWND panel) {
     --g_panel.filling;
     g_panel.ready = true;
     RefreshPanel(-1);
+    UpdatePanelScroll(panel);
 }
 
 INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: Initialise(panel); return TRUE;
         case WM_PAINT: PaintCaption(panel); return TRUE;
+        case WM_SIZE: UpdatePanelScroll(panel); return TRUE;
+        case WM_VSCROLL:
+            if (lParam) return FALSE;  // an up-down control's, not the panel's own scroll bar
+            OnScrollBar(panel, LOWORD(wParam));
+            return TRUE;
+        case WM_MOUSEWHEEL: OnWheel(panel, GET_WHEEL_DELTA_WPARAM(wParam)); return TRUE;
         case WM_MEASUREITEM: {
             auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             if (measure->CtlID != IDC_PANEL_RAMP) return FALSE;

@@ -285,6 +285,49 @@ TEST_F(Dialogs, RampItemsDrawTheirPictures) {
     DeleteDC(dc);
 }
 
+// A docked panel lower than its fields scrolls them with its own bar and the wheel, not with the
+// arrows of its up-down controls, and shows them all again once it is tall enough.
+TEST_F(Dialogs, ALowPanelScrollsToItsLowestField) {
+    OpenDocument({Tile(0, 0)});
+    HWND panel = CreatePropertiesPanel(parent, false);
+    ASSERT_NE(panel, nullptr);
+    HWND first = GetDlgItem(panel, IDC_PANEL_X), lowest = GetDlgItem(panel, IDC_PANEL_PALETTE);
+    const auto rectOf = [&](HWND control) {
+        RECT r{};
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    const auto shownWhole = [&](HWND control) {
+        RECT client{};
+        GetClientRect(panel, &client);
+        const RECT r = rectOf(control);
+        return r.top >= 0 && r.bottom <= client.bottom;
+    };
+    RECT full{};
+    GetWindowRect(panel, &full);
+    const int fullHeight = full.bottom - full.top, firstTop = rectOf(first).top;
+    SetWindowPos(panel, nullptr, 0, 0, 200, fullHeight / 2, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_TRUE(GetWindowLongPtrA(panel, GWL_STYLE) & WS_VSCROLL);
+    EXPECT_FALSE(shownWhole(lowest));
+
+    SendMessageA(panel, WM_VSCROLL, SB_THUMBPOSITION,
+                 reinterpret_cast<LPARAM>(GetDlgItem(panel, IDC_PANEL_X_SPIN)));
+    EXPECT_EQ(rectOf(first).top, firstTop) << "an up-down control's notice scrolled the panel";
+    SendMessageA(panel, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+    EXPECT_LT(rectOf(first).top, firstTop);
+    SendMessageA(panel, WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_TRUE(shownWhole(lowest));
+    SendMessageA(panel, WM_VSCROLL, SB_PAGEDOWN, 0);  // already at the end
+    EXPECT_TRUE(shownWhole(lowest));
+
+    // Tall enough again: everything where the template put it, and no bar.
+    SetWindowPos(panel, nullptr, 0, 0, 200, fullHeight, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(rectOf(first).top, firstTop);
+    EXPECT_TRUE(shownWhole(lowest));
+    EXPECT_FALSE(GetWindowLongPtrA(panel, GWL_STYLE) & WS_VSCROLL);
+}
+
 TEST_F(Dialogs, UndockedPanelIsATopLevelWindowWithCaption) {
     OpenDocument({Tile(0, 0)});
     HWND panel = CreatePropertiesPanel(nullptr, true);
@@ -293,6 +336,7 @@ TEST_F(Dialogs, UndockedPanelIsATopLevelWindowWithCaption) {
     EXPECT_FALSE(style & WS_CHILD);
     EXPECT_TRUE(style & WS_CAPTION);
     EXPECT_EQ(test::WindowText(panel), Lookup("GUI:PROPERTIES"));
+    EXPECT_FALSE(style & WS_VSCROLL) << "as tall as its fields, the panel shows no scroll bar";
     EnablePanel(false);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(panel, IDC_PANEL_X)));
     EnablePanel(true);

@@ -18,6 +18,7 @@
 #include "editor/render/DibCanvas.h"
 #include "editor/render/TemplateRender.h"
 #include "editor/winui/DisplayScale.h"
+#include "resources/PanelIds.h"
 #include "tests/support/Program_win.h"
 #include "tests/support/TestSupport.h"
 #include "tools/snapshot/Capture_win.h"
@@ -148,6 +149,21 @@ TEST_F(EditorAtOneAndAHalf, LaysOutByTheDensityAndKeepsTemplatePixelsExact) {
                 << GetDlgCtrlID(controls[j]) << " " << Describe(b) << " overlap";
         }
     }
+
+    // On this screen the panel is shorter than its fields: it scrolls, and at its end the palette
+    // name, its lowest field, shows whole.
+    HWND paletteName = GetDlgItem(panel, IDC_PANEL_PALETTE);
+    ASSERT_TRUE(paletteName);
+    const bool hiddenAtFirst = RectIn(panel, paletteName).bottom > panelClient.bottom;
+    const LONG firstTop = RectIn(panel, controls.front()).top;
+    SendMessageA(panel, WM_VSCROLL, SB_BOTTOM, 0);
+    GetClientRect(panel, &panelClient);
+    const RECT lowest = RectIn(panel, paletteName);
+    EXPECT_TRUE(lowest.top >= 0 && lowest.bottom <= panelClient.bottom)
+        << "the palette name at " << Describe(lowest) << " in " << Describe(panelClient)
+        << (hiddenAtFirst ? ", hidden before scrolling" : "");
+    SendMessageA(panel, WM_VSCROLL, SB_TOP, 0);
+    EXPECT_EQ(RectIn(panel, controls.front()).top, firstTop) << "the panel is back at its top";
 
     // At zoom 1 the view shows the composition pixel for pixel, below the label of the transparent
     // colour in the top-left corner.

@@ -202,19 +202,22 @@ TEST_F(PaletteDialogs, PreviewDrawsTheGridAndKeepsASensibleMinimumSize) {
             SetWindowPos(dialog, nullptr, 0, 0, 400, 400, SWP_NOMOVE | SWP_NOZORDER);
             RECT client;
             GetClientRect(dialog, &client);
-            const auto grid = PaletteGridFor(client.right, client.bottom);
+            const auto grid = PaletteGridFor(client.right, client.bottom, PaletteGridFrame{});
             UpdateWindow(dialog);
             Sleep(100);
             if (grid) {
                 const GridCell cell = PaletteGridCell(*grid, 1, 1);
                 HDC dc = GetDC(dialog);
-                entry17 = GetPixel(dc, kPaletteGridLeft + cell.x + 1, kPaletteGridTop + cell.y + 1);
+                entry17 =
+                    GetPixel(dc, PaletteGridFrame{}.left + cell.x + 1, PaletteGridFrame{}.top + cell.y + 1);
                 background = GetPixel(dc, client.right - 2, 2);
                 ReleaseDC(dialog, dc);
             }
             GetWindowRect(GetDlgItem(dialog, IDCANCEL), &closeButton);
             MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&closeButton), 2);
-            const GridButton expected = PaletteCloseButtonPosition(client.right, client.bottom);
+            PaletteGridFrame frame;
+            frame.buttonWidth = closeButton.right - closeButton.left;  // centred as large as it is
+            const GridButton expected = PaletteCloseButtonPosition(client.right, client.bottom, frame);
             closeButton.left -= expected.x;
             closeButton.top -= expected.y;
             // At the smallest size the user can drag it to, every entry still gets its pixels.
@@ -223,8 +226,8 @@ TEST_F(PaletteDialogs, PreviewDrawsTheGridAndKeepsASensibleMinimumSize) {
             SetWindowPos(dialog, nullptr, 0, 0, limits.ptMinTrackSize.x, limits.ptMinTrackSize.y,
                          SWP_NOMOVE | SWP_NOZORDER);
             GetClientRect(dialog, &client);
-            minimumDrawable =
-                limits.ptMinTrackSize.x > 0 && PaletteGridFor(client.right, client.bottom).has_value();
+            minimumDrawable = limits.ptMinTrackSize.x > 0 &&
+                              PaletteGridFor(client.right, client.bottom, PaletteGridFrame{}).has_value();
             PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
         });
         PalettePreviewDialog(nullptr);

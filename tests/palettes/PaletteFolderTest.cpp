@@ -118,7 +118,8 @@ TEST_F(PaletteFolderFixture, TreeHasANodePerFolderWithPalettesInCapitals) {
 }
 
 TEST(PaletteGrid, CellsFollowTheClientAreaAndTooSmallDrawsNothing) {
-    const auto grid = PaletteGridFor(20 + 16 * 10, 50 + 16 * 5);
+    const PaletteGridFrame frame;
+    const auto grid = PaletteGridFor(20 + 16 * 10, 50 + 16 * 5, frame);
     ASSERT_TRUE(grid);
     EXPECT_EQ(grid->width, 160);
     EXPECT_EQ(grid->height, 80);
@@ -130,16 +131,31 @@ TEST(PaletteGrid, CellsFollowTheClientAreaAndTooSmallDrawsNothing) {
     EXPECT_LE(last.x + last.width, grid->width);
 
     // Fractional cells: positions truncate, so the last cell still ends inside the grid.
-    const auto odd = PaletteGridFor(20 + 100, 50 + 100);
+    const auto odd = PaletteGridFor(20 + 100, 50 + 100, frame);
     ASSERT_TRUE(odd);
     EXPECT_EQ(odd->width, 100);
     const GridCell end = PaletteGridCell(*odd, 15, 15);
     EXPECT_EQ(end.x, 93);
     EXPECT_LE(end.x + end.width, odd->width);
 
-    EXPECT_TRUE(PaletteGridFor(36, 66));  // exactly one pixel per entry
-    EXPECT_FALSE(PaletteGridFor(35, 200));
-    EXPECT_FALSE(PaletteGridFor(200, 65));
-    EXPECT_FALSE(PaletteGridFor(0, 0));
-    EXPECT_FALSE(PaletteGridFor(-40, 10));
+    EXPECT_TRUE(PaletteGridFor(36, 66, frame));  // exactly one pixel per entry
+    EXPECT_FALSE(PaletteGridFor(35, 200, frame));
+    EXPECT_FALSE(PaletteGridFor(200, 65, frame));
+    EXPECT_FALSE(PaletteGridFor(0, 0, frame));
+    EXPECT_FALSE(PaletteGridFor(-40, 10, frame));
+
+    // A frame scaled for a denser display leaves its wider margins and centres its wider button.
+    PaletteGridFrame wide;
+    wide.spareWidth = 30;
+    wide.spareHeight = 75;
+    wide.buttonWidth = 110;
+    wide.buttonFromBottom = 50;
+    const auto scaled = PaletteGridFor(30 + 16 * 15, 75 + 16 * 6, wide);
+    ASSERT_TRUE(scaled);
+    EXPECT_EQ(scaled->width, 240);
+    EXPECT_EQ(scaled->height, 96);
+    EXPECT_FALSE(PaletteGridFor(45, 200, wide));
+    const GridButton button = PaletteCloseButtonPosition(300, 200, wide);
+    EXPECT_EQ(button.x, 95);
+    EXPECT_EQ(button.y, 150);
 }
