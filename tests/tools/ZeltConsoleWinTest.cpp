@@ -1,6 +1,6 @@
-// zelt.exe in a console: the console shows UTF-8 while zelt runs and has its own code page back
-// afterwards; output redirected to a file is the UTF-8 text as written, and a long path of Cyrillic and
-// CJK letters goes in and comes out whole.
+// zelt's console: the console class sets UTF-8 and gives the code page back; zelt.exe run in a console
+// leaves it with its own code page, writes UTF-8 text to a file it is redirected to, and takes and
+// gives a long path of Cyrillic and CJK letters whole.
 #include <gtest/gtest.h>
 #include <windows.h>
 
