@@ -74,17 +74,11 @@ STDMETHODIMP IconHandler::IsDirty() {
 }
 
 STDMETHODIMP IconHandler::Load(LPCOLESTR fileName, DWORD) {
-    // A name that does not fit (or does not convert) leaves the name empty: the fallback icon.
-    if (fileName == nullptr ||
-        WideCharToMultiByte(CP_ACP, 0, fileName, -1, fileName_, MAX_PATH, nullptr, nullptr) == 0) {
-        fileName_[0] = '\0';
-        wideName_.clear();
-        return S_OK;
-    }
+    // Kept in UTF-16 whatever its length: Explorer's ANSI code page cannot spell every name, nor
+    // hold a long one in MAX_PATH bytes. A name that cannot be kept leaves the fallback icon.
     try {
-        wideName_ = fileName;
+        wideName_ = fileName != nullptr ? fileName : L"";
     } catch (...) {
-        fileName_[0] = '\0';
         wideName_.clear();
     }
     return S_OK;

@@ -37,8 +37,7 @@ class IconHandler final : public IShellExtInit, public IExtractIconA, public IPe
   private:
     ULONG refs_ = 0;
     IDataObject* dataObject_ = nullptr;
-    char fileName_[MAX_PATH] = {};
-    // The same name in UTF-16: the file is read by it, so names the ANSI code page cannot spell work.
+    // The name given to Load; the file is read by it.
     std::wstring wideName_;
 };
 

@@ -18,9 +18,16 @@ std::atomic<long> g_objects{0};
 
 void RememberModule(HINSTANCE instance) {
     g_instance = instance;
-    char name[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(instance, name, MAX_PATH);
-    g_fileName.assign(name, length < MAX_PATH ? length : 0);
+    // From the whole UTF-16 name: an ANSI one of MAX_PATH bytes would cut a long name, and in a
+    // double-byte code page one of half the length.
+    const std::wstring wide = ModuleFileNameWide();
+    if (wide.empty()) return;
+    const int length = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), nullptr, 0,
+                                           nullptr, nullptr);
+    if (length <= 0) return;
+    g_fileName.assign(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), g_fileName.data(), length, nullptr,
+                        nullptr);
 }
 
 }  // namespace

@@ -38,7 +38,8 @@ INT_PTR CALLBACK SaveOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARA
                     EnableSignatureField(dialog);
                     return TRUE;
                 case IDOK: {
-                    char signature[kMaxSignatureLength + 1] = {};
+                    // UTF-8: up to three bytes for each character the edit takes; the rules cut it.
+                    char signature[3 * kMaxSignatureLength + 1] = {};
                     GetDlgItemTextA(dialog, IDC_SO_SIGNATURE, signature, sizeof signature);
                     StoreSaveOptions(IsDlgButtonChecked(dialog, IDC_SO_LEAVE_Z_OUT) == BST_CHECKED,
                                      IsDlgButtonChecked(dialog, IDC_SO_INCLUDE_SIGNATURE) == BST_CHECKED, signature);

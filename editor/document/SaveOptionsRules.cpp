@@ -1,6 +1,7 @@
 #include "editor/document/SaveOptionsRules.h"
 
 #include "editor/document/DocumentClass.h"
+#include "editor/template/Utf8Text.h"
 
 namespace zelt {
 
@@ -8,7 +9,8 @@ void StoreSaveOptions(bool leaveZOut, bool includeSignature, std::string_view si
     TemplateDocument& doc = Doc();
     doc.leaveZOut = leaveZOut;
     doc.includeSignature = includeSignature;
-    doc.signature = std::string(signature.substr(0, kMaxSignatureLength));
+    // The first characters as the edit counts them (UTF-16 units), none cut in two.
+    doc.signature = std::string(Utf8PrefixOfUnits(signature, kMaxSignatureLength));
 }
 
 std::string SignatureToWrite() {

@@ -190,22 +190,18 @@ FileStamp StampOf(const std::string& file) {
             uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow, true};
 }
 
-std::string FolderText(UINT (*read)(LPSTR, UINT)) {
-    char text[MAX_PATH + 1] = {};
-    const UINT length = read(text, sizeof text);
-    return length > 0 && length < sizeof text ? std::string(text, length) : std::string();
-}
-UINT SystemFolder(LPSTR text, UINT size) { return GetSystemDirectoryA(text, size); }
-UINT WindowsFolder(LPSTR text, UINT size) { return GetSystemWindowsDirectoryA(text, size); }
+// By UTF-16 names and with room for any length: the folders (and the user's PATH) may have any characters.
+unsigned SystemFolder(wchar_t* text, unsigned size) { return GetSystemDirectoryW(text, size); }
+unsigned WindowsFolder(wchar_t* text, unsigned size) { return GetSystemWindowsDirectoryW(text, size); }
+unsigned PathVariable(wchar_t* text, unsigned size) { return GetEnvironmentVariableW(L"PATH", text, size); }
 
 // The paint program's full name: the system folder's, else the first on the search path without
 // the current folder; empty when there is none.
 std::string FindPaintProgram() {
-    std::string path(GetEnvironmentVariableA("PATH", nullptr, 0), '\0');
-    if (!path.empty()) path.resize(GetEnvironmentVariableA("PATH", path.data(), static_cast<DWORD>(path.size())));
-    for (const std::string& candidate : PaintProgramCandidates(FolderText(SystemFolder), ProgramFolder(),
-                                                               FolderText(WindowsFolder), path)) {
-        const DWORD attributes = GetFileAttributesA(candidate.c_str());
+    for (const std::string& candidate : PaintProgramCandidates(TextOfWideCall(SystemFolder), ProgramFolder(),
+                                                               TextOfWideCall(WindowsFolder),
+                                                               TextOfWideCall(PathVariable))) {
+        const DWORD attributes = GetFileAttributesW(WideFromText(candidate).c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return candidate;
     }
     return {};

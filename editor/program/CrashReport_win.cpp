@@ -2,9 +2,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
+#include <string>
 
 #include "editor/program/CrashReport.h"
 #include "editor/settings/DataFolder_win.h"
+#include "editor/template/WideText_win.h"
 
 #if !defined(__x86_64__) && !defined(_M_X64)
 #error "The crash report reads the x86_64 processor context."
@@ -14,8 +17,10 @@ namespace zelt {
 
 namespace {
 
-// Settled at installation, so the handler itself computes nothing that could fail.
-char g_reportPath[MAX_PATH] = {};
+// Settled at installation, so the handler itself computes nothing that could fail. By its UTF-16 name
+// and with room for the longest path there is: the folder may have any characters and any length.
+constexpr size_t kReportPathSize = 32768;
+wchar_t g_reportPath[kReportPathSize] = {};
 HWND g_owner = nullptr;
 // The thread writing the report, 0 while none is.
 volatile LONG g_handlingThread = 0;
@@ -53,9 +58,9 @@ void WriteToFile(std::string_view text, void* file) {
 }
 
 void WriteReport(const EXCEPTION_POINTERS& exception) {
-    if (g_reportPath[0] == '\0') return;
+    if (g_reportPath[0] == L'\0') return;
     // Text mode: the report's lines end in CR LF like any text file of the platform.
-    FILE* file = std::fopen(g_reportPath, "w");
+    FILE* file = _wfopen(g_reportPath, L"w");
     if (!file) return;
     FormatCrashReport(InfoFrom(exception), ReadWord, nullptr, WriteToFile, file);
     std::fclose(file);
@@ -139,11 +144,13 @@ constexpr ULONG kStackOverflowReserve = 64 * 1024;
 void InstallCrashHandler() {
     // Beside the program, or in the user's data folder when the program folder refuses new files.
     const std::string folder = ProcessDataFolder().writeFolder;
-    const std::string path = folder + "Except.txt";
-    if (folder.empty() || path.size() >= MAX_PATH) {
-        g_reportPath[0] = '\0';
+    std::wstring path = WideFromText(folder + "Except.txt");
+    // A full path as long as the limit or longer is opened through the prefix that lifts it.
+    if (path.size() >= MAX_PATH && path.size() > 2 && path[1] == L':') path.insert(0, L"\\\\?\\");
+    if (folder.empty() || path.size() >= kReportPathSize) {
+        g_reportPath[0] = L'\0';
     } else {
-        std::memcpy(g_reportPath, path.c_str(), path.size() + 1);
+        std::wmemcpy(g_reportPath, path.c_str(), path.size() + 1);
     }
     SetUnhandledExceptionFilter(CrashHandler);
     // After a stack overflow the handler runs on what is left of the thread's stack: the guarantee

@@ -38,11 +38,13 @@ public:
 };
 
 // %APPDATA% as the environment gives it, else the shell's roaming application data folder.
+unsigned AppDataVariable(wchar_t* text, unsigned size) { return GetEnvironmentVariableW(L"APPDATA", text, size); }
+
 std::string AppDataFolder() {
     // By its UTF-16 name: the folder lies under the user's, whose name may have any characters.
-    wchar_t buffer[MAX_PATH] = {};
-    const DWORD n = GetEnvironmentVariableW(L"APPDATA", buffer, MAX_PATH);
-    if (n > 0 && n < MAX_PATH) return TextFromWide(std::wstring_view(buffer, n));
+    const std::string variable = TextOfWideCall(AppDataVariable);
+    if (!variable.empty()) return variable;
+    wchar_t buffer[MAX_PATH] = {};  // the size this function takes
     if (SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer) == S_OK)
         return TextFromWide(buffer);
     return {};

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "editor/template/Utf8Text.h"
+
 namespace zelt {
 
 namespace {
@@ -157,7 +159,8 @@ void LoadWindowSettings() {
         std::string path;
         const std::string key = "Recent" + std::to_string(i);
         ReadText("RecentFiles", key.c_str(), path);
-        if (path.size() > kMaxSettingText - 1) path.resize(kMaxSettingText - 1);  // a 259-character buffer
+        // A 259-character buffer: characters as Windows counts them, not bytes, and none cut in two.
+        path.resize(Utf8PrefixOfUnits(path, kMaxSettingText - 1).size());
         if (!path.empty()) g_settings.recentFiles.push_back(path);
     }
 }

@@ -40,6 +40,18 @@ std::string TextFromWide(std::wstring_view wide) {
     return Utf16ToUtf8(std::u16string(wide.begin(), wide.end()));
 }
 
+std::string TextOfWideCall(unsigned (*call)(wchar_t* buffer, unsigned size)) {
+    std::wstring text(MAX_PATH, L'\0');
+    // The text may grow between the calls (an environment variable set by another thread).
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const unsigned length = call(text.data(), static_cast<unsigned>(text.size()));
+        if (length == 0) return {};
+        if (length < text.size()) return TextFromWide(std::wstring_view(text.data(), length));
+        text.assign(length, L'\0');
+    }
+    return {};
+}
+
 std::string AnsiToUtf8(std::string_view text) { return TextFromWide(Decode(SystemAnsiCodePage(), text)); }
 
 }  // namespace zelt

@@ -10,6 +10,7 @@
 
 #include "editor/program/CrashReport.h"
 #include "editor/program/CrashReport_win.h"
+#include "editor/template/WideText_win.h"
 #include "tests/support/TestSupport.h"
 
 namespace zelt {
@@ -100,18 +101,18 @@ BOOL CALLBACK CollectText(HWND window, LPARAM context) {
     return TRUE;
 }
 
-// Runs the child in `folder` (copied there, so that is its program folder), waits for the crash
-// dialog, closes it with OK and waits for the child to end.
-ChildRun RunChild(const test::ScratchFolder& folder, const char* mode) {
+// Runs the child in `folder` (copied there, so that is its program folder; by UTF-16 names, so any
+// characters work), waits for the crash dialog, closes it with OK and waits for the child to end.
+ChildRun RunChild(const std::string& folder, const char* mode) {
     ChildRun run;
-    const std::string exe = folder.File("crash_child.exe");
-    EXPECT_TRUE(CopyFileA((TestFolder() + "crash_child.exe").c_str(), exe.c_str(), FALSE));
-    std::string commandLine = "\"" + exe + "\" " + mode;
-    STARTUPINFOA startup = {};
+    const std::wstring exe = WideFromText(folder + "crash_child.exe");
+    EXPECT_TRUE(CopyFileW(WideFromText(TestFolder() + "crash_child.exe").c_str(), exe.c_str(), FALSE));
+    std::wstring commandLine = L"\"" + exe + L"\" " + WideFromText(mode);
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.Path().c_str(),
-                        &startup, &process)) {
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        WideFromText(folder).c_str(), &startup, &process)) {
         ADD_FAILURE() << "could not start the child";
         return run;
     }
@@ -136,10 +137,11 @@ ChildRun RunChild(const test::ScratchFolder& folder, const char* mode) {
     GetExitCodeProcess(process.hProcess, &run.exitCode);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    const std::vector<uint8_t> bytes = test::ReadFile(folder.File("Except.txt"));
+    const std::vector<uint8_t> bytes = test::ReadFile(folder + "Except.txt");
     run.report.assign(bytes.begin(), bytes.end());
     return run;
 }
+ChildRun RunChild(const test::ScratchFolder& folder, const char* mode) { return RunChild(folder.Path(), mode); }
 
 // The report's lines without their CR LF ends; a line ending in a bare LF keeps a marker so the
 // comparison fails.
@@ -248,6 +250,20 @@ TEST(CrashHandler, StackOverflowWhoseHelperCannotStartStillEnds) {
     EXPECT_FALSE(run.dialogShown);
     EXPECT_EQ(run.exitCode, 0xC00000FDu);
     EXPECT_GE(GetTickCount() - start, 25000u) << "ended before the helper's time limit";
+}
+
+// A program folder of Cyrillic and CJK letters, longer in UTF-8 than MAX_PATH bytes: the report is
+// written there all the same.
+TEST(CrashHandler, TheReportIsWrittenInAFolderOfAnyLetters) {
+    test::ScratchFolder scratch;
+    std::string folder = scratch.Path();
+    for (int i = 0; i < 15; ++i) folder += "\xD0\x9A\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0\xE5\x9C\xB0\xE5\x9B\xB3";
+    folder += "\\";
+    ASSERT_GT((folder + "Except.txt").size(), static_cast<size_t>(MAX_PATH));
+    ASSERT_TRUE(CreateDirectoryW(WideFromText(folder).c_str(), nullptr));
+    const ChildRun run = RunChild(folder, "divide");
+    ExpectDialog(run);
+    EXPECT_EQ(run.report.rfind("Error code: EXCEPTION_INT_DIVIDE_BY_ZERO\r\n", 0), 0u);
 }
 
 TEST(CrashHandler, ReplacesAnEarlierReportAndStillShowsTheDialogWhenItCannotWrite) {

@@ -486,6 +486,24 @@ TEST_F(Dialogs, SaveOptionsDialogStoresTheOptionsAndResets) {
     EXPECT_EQ(Doc().signature, "");
 }
 
+// The edit takes 126 characters; in letters of two and three bytes all of them are kept.
+TEST_F(Dialogs, SaveOptionsDialogKeepsASignatureOfLettersOutsideAscii) {
+    ASSERT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));  // as the program's manifest asks
+    OpenDocument({Tile(0, 0)});
+    std::wstring typed;
+    for (int i = 0; i < 63; ++i) typed += L"\u0416\u5730";
+    std::thread driver = DriveDialog([&](HWND dialog) {
+        SendDlgItemMessageA(dialog, IDC_SO_INCLUDE_SIGNATURE, BM_CLICK, 0, 0);
+        SetDlgItemTextW(dialog, IDC_SO_SIGNATURE, typed.c_str());
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    SaveOptionsDialog(parent);
+    driver.join();
+    std::string expected;
+    for (int i = 0; i < 63; ++i) expected += "\xD0\x96\xE5\x9C\xB0";
+    EXPECT_EQ(Doc().signature, expected);
+}
+
 TEST_F(Dialogs, TipDialogContinuesAfterTheStoredTipAndSavesOnClose) {
     CountTips();
     ASSERT_GE(TipCount(), 12);

@@ -4,6 +4,7 @@
 #include "editor/document/SaveOptionsRules.h"
 #include "editor/editing/TileCommands.h"
 #include "editor/editing/TileProperties.h"
+#include "editor/template/Utf8Text.h"
 #include "tests/document/DocumentFixture.h"
 
 namespace zelt::test {
@@ -130,6 +131,22 @@ TEST_F(Flows, SaveWritesTheTilesWithZDataAndTheSignatureOnlyWhileTicked) {
     StoreSaveOptions(true, true, std::string(200, 's'));
     EXPECT_EQ(Doc().signature.size(), 126u);
     EXPECT_TRUE(Doc().leaveZOut);
+}
+
+// The first 126 characters as the edit counts them: letters of two and three bytes are kept whole, and
+// a character of two UTF-16 units that would go past the limit is left out rather than cut in two.
+TEST_F(Flows, ALongSignatureIsCutBetweenCharacters) {
+    std::string letters;
+    for (int i = 0; i < 100; ++i) letters += "\xD0\x96\xE5\x9C\xB0";  // "Ж地": two bytes, three bytes
+    StoreSaveOptions(false, true, letters);
+    EXPECT_EQ(Doc().signature, letters.substr(0, 63 * 5));
+    EXPECT_TRUE(IsValidUtf8(Doc().signature));
+
+    const std::string almost(125, 's');
+    StoreSaveOptions(false, true, almost + "\xF0\x9F\x98\x80");  // one character of two units
+    EXPECT_EQ(Doc().signature, almost);
+    StoreSaveOptions(false, true, almost + "\xD0\x96\xD0\x96");
+    EXPECT_EQ(Doc().signature, almost + "\xD0\x96");
 }
 
 TEST_F(Flows, SaveAsAndUntitledSave) {

@@ -140,6 +140,19 @@ TEST_F(SettingsFile, MaxNumberIsClampedAndRecentFilesSkipEmptyEntries) {
     EXPECT_EQ(g_settings.windowPos, (WindowRect{16, 32, 800, 600}));  // an absent rectangle changes nothing
 }
 
+// The recent list holds paths of up to 258 characters as Windows counts them: a Cyrillic one of 200
+// letters (400 bytes) comes back whole, a longer one is cut between letters.
+TEST_F(SettingsFile, RecentFilesOfLettersOutsideAsciiAreCutByCharacters) {
+    std::string whole = "C:\\", longer = "C:\\";
+    for (int i = 0; i < 200; ++i) whole += "\xD0\x96";
+    for (int i = 0; i < 300; ++i) longer += "\xD0\x96";
+    Write("[RecentFiles]\nMaxNumber=4\nRecent0=" + whole + "\nRecent1=" + longer + "\n");
+    LoadWindowSettings();
+    ASSERT_EQ(g_settings.recentFiles.size(), 2u);
+    EXPECT_EQ(g_settings.recentFiles[0], whole);
+    EXPECT_EQ(g_settings.recentFiles[1], longer.substr(0, 3 + 255 * 2));
+}
+
 TEST_F(SettingsFile, SaveWritesTheExitKeysInOrder) {
     g_settings.windowPos = WindowRect{10, 20, 810, 620};
     g_settings.quickEditMode = true;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "resources/Version.h"
+#include "tools/zelt/Console.h"
 #include "tools/zelt/Commands.h"
 
 namespace zelt::cli {
@@ -78,6 +79,7 @@ ParsedArgs ParseArgs(const Args& args, const std::vector<std::string>& valueOpti
 
 int main(int argc, char** argv) {
     using namespace zelt::cli;
+    const Utf8Console console;
     if (argc < 2) return UsageError("");
     const std::string command = argv[1];
     const Args args(argv + 2, argv + argc);
