@@ -29,17 +29,10 @@ namespace {
 constexpr const char* kMainViewClass = "MainViewClass";
 
 double g_zoom = kMinZoom;
-UniqueFont g_viewFont;
-int g_viewFontDpi = 0;
+DpiFont g_viewFont;
 
-// The label's font at the view's density, made again when the view moves to another density.
-HFONT ViewFont(int dpi) {
-    if (!g_viewFont || g_viewFontDpi != dpi) {
-        g_viewFont = CreateScaledFont(15, FW_NORMAL, "Arial", dpi);
-        g_viewFontDpi = dpi;
-    }
-    return g_viewFont.Get();
-}
+// The label's font at the view's density.
+HFONT ViewFont(int dpi) { return g_viewFont.At(15, FW_NORMAL, "Arial", dpi); }
 
 int ZoomedSide(int64_t side) {
     return static_cast<int>(std::min(static_cast<double>(side) * g_zoom, static_cast<double>(INT_MAX)));
@@ -173,7 +166,6 @@ bool RegisterMainViewClasses(HINSTANCE instance) {
 
 void FreeMainViewResources() {
     g_viewFont.Reset();
-    g_viewFontDpi = 0;
     g_viewCanvas.Destroy();
 }
 

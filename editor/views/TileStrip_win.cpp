@@ -106,17 +106,10 @@ void DrawOverScreen(HDC dc, int x, int y, int width, int height, Render render) 
     if (render(canvas)) DrawCanvas(dc, canvas, x, y);
 }
 
-// The slot text's font at the strip's density, made again when the strip moves to another density.
-UniqueFont g_slotFont;
-int g_slotFontDpi = 0;
+DpiFont g_slotFont;
 
-HFONT SlotFont(int dpi) {
-    if (!g_slotFont || g_slotFontDpi != dpi) {
-        g_slotFont = CreateScaledFont(14, FW_NORMAL, "Arial", dpi);
-        g_slotFontDpi = dpi;
-    }
-    return g_slotFont.Get();
-}
+// The slot text's font at the strip's density.
+HFONT SlotFont(int dpi) { return g_slotFont.At(14, FW_NORMAL, "Arial", dpi); }
 
 // Tile pictures keep one template pixel per screen pixel; only the slot's own offsets scale.
 void DrawSlotContent(HDC dc, const RECT& r, int index, int dpi) {

@@ -26,6 +26,23 @@ bool AdjustWindowRectForDpi(RECT& rect, DWORD style, bool menu, DWORD exStyle, i
 // A font whose height is given in pixels at 96 dots per inch.
 UniqueFont CreateScaledFont(int height, int weight, const char* face, int dpi);
 
+// One font kept for a window and made again when the window's density changes.
+struct DpiFont {
+    UniqueFont font;
+    int dpi = 0;
+    HFONT At(int height, int weight, const char* face, int windowDpi) {
+        if (!font || dpi != windowDpi) {
+            font = CreateScaledFont(height, weight, face, windowDpi);
+            dpi = windowDpi;
+        }
+        return font.Get();
+    }
+    void Reset() {
+        font.Reset();
+        dpi = 0;
+    }
+};
+
 // A copy of a bitmap scaled to the density, each pixel repeated rather than blended so colour keys
 // and hard edges survive; null when nothing needs scaling or the copy fails.
 UniqueBitmap ScaleBitmapForDpi(HBITMAP bitmap, int dpi);

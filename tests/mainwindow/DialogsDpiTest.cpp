@@ -21,6 +21,7 @@
 #include "editor/winui/DisplayScale_win.h"
 #include "editor/winui/ShellWindows_win.h"
 #include "resources/PixelEditorIds.h"
+#include "tests/pixeleditor/PixelEditorWindow_win.h"
 #include "tests/support/Program_win.h"
 
 using namespace zelt;
@@ -30,24 +31,6 @@ namespace {
 constexpr int kDpi = 144;
 
 std::string Dist() { return test::HostToWindowsPath(ZELT_DIST_DIR); }
-
-// The pixel editor's window, waited for.
-HWND WaitForPixelEditor() {
-    for (int tries = 0; tries < 200; ++tries) {
-        HWND found = nullptr;
-        EnumThreadWindows(
-            GetWindowThreadProcessId(Shell().main, nullptr),
-            [](HWND w, LPARAM out) -> BOOL {
-                if (!IsWindowVisible(w) || !GetDlgItem(w, IDC_PE_CANVAS)) return TRUE;
-                *reinterpret_cast<HWND*>(out) = w;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&found));
-        if (found) return found;
-        Sleep(25);
-    }
-    return nullptr;
-}
 
 RECT RectIn(HWND parent, HWND child) {
     RECT r{};
@@ -103,7 +86,7 @@ TEST_F(DialogsAtOneAndAHalf, PixelEditorToolPicturesFollowTheDensity) {
     int side = 0, sideAfterMove = 0, count = 0;
     bool buttonsFit = false;
     std::thread driver([&] {
-        HWND dialog = WaitForPixelEditor();
+        HWND dialog = test::WaitForPixelEditor();
         if (!dialog) {
             ADD_FAILURE() << "no pixel editor";
             return;

@@ -19,6 +19,7 @@
 #include "editor/template/TileLayout.h"
 #include "editor/winui/ShellWindows_win.h"
 #include "resources/PixelEditorIds.h"
+#include "tests/pixeleditor/PixelEditorWindow_win.h"
 #include "tests/support/Program_win.h"
 
 namespace zelt {
@@ -28,28 +29,10 @@ std::string Dist() {
     return test::HostToWindowsPath(ZELT_DIST_DIR);
 }
 
-// The pixel editor's window, waited for.
-HWND WaitForEditor() {
-    for (int tries = 0; tries < 200; ++tries) {
-        HWND found = nullptr;
-        EnumThreadWindows(
-            GetWindowThreadProcessId(Shell().main, nullptr),
-            [](HWND w, LPARAM out) -> BOOL {
-                if (!IsWindowVisible(w) || !GetDlgItem(w, IDC_PE_CANVAS)) return TRUE;
-                *reinterpret_cast<HWND*>(out) = w;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&found));
-        if (found) return found;
-        Sleep(25);
-    }
-    return nullptr;
-}
-
 // Runs the editor on the test's thread while drive works its dialog from another thread.
 bool RunEditor(const std::function<void(HWND)>& drive) {
     std::thread driver([&] {
-        HWND dialog = WaitForEditor();
+        HWND dialog = test::WaitForPixelEditor();
         if (!dialog) {
             ADD_FAILURE() << "no pixel editor";
             return;
