@@ -42,6 +42,7 @@
 #include "editor/winui/ShellWindows_win.h"
 #include "resources/PanelIds.h"
 #include "tests/dialogs/DialogFit_win.h"
+#include "tests/mainwindow/InProcessMainWindow_win.h"
 #include "tests/support/Program_win.h"
 #include "tests/support/TestSupport.h"
 
@@ -102,15 +103,7 @@ class DialogFit : public ::testing::Test {
     static void SetUpTestSuite() {
         SetDllDirectoryA(Dist().c_str());
         ASSERT_TRUE(BindImageLibrary());
-        ASSERT_TRUE(LoadStringTable(Dist() + "Zelt_Builder.csf"));
-        SetDocumentProgramFolder(Dist());
-        HINSTANCE instance = GetModuleHandleA(nullptr);
-        Shell().instance = instance;
-        ASSERT_TRUE(RegisterStripClass(instance));
-        ASSERT_TRUE(RegisterMainViewClasses(instance));
-        BuildCommandTable();
-        SetDefaultToolbar();
-        ASSERT_TRUE(RegisterMainWindowClass(instance, nullptr));
+        ASSERT_TRUE(test::PrepareInProcessMainWindow(Dist()));
     }
     static void TearDownTestSuite() {
         FreeStringTable();

@@ -57,14 +57,10 @@ protected:
         SetProcessDPIAware();
         InitCommonControls();
         ASSERT_TRUE(LoadStringTable(Dist() + "\\Zelt_Builder.csf"));
-        Shell().instance = GetModuleHandleA(nullptr);
-        Shell().main = CreateWindowA("STATIC", "main", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 300, 200, nullptr,
-                                     nullptr, Shell().instance, nullptr);
-        ASSERT_TRUE(Shell().main);
+        ASSERT_TRUE(test::OpenStandInMain());
     }
     static void TearDownTestSuite() {
-        DestroyWindow(Shell().main);
-        Shell() = ShellWindows{};
+        test::CloseStandInMain();
         FreeStringTable();
     }
     void SetUp() override {

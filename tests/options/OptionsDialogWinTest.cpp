@@ -26,6 +26,7 @@
 #include "editor/winui/FileTypes_win.h"
 #include "editor/winui/ShellWindows_win.h"
 #include "resources/PaletteIds.h"
+#include "tests/mainwindow/InProcessMainWindow_win.h"
 #include "tests/support/Program_win.h"
 #include "tests/support/TestSupport.h"
 
@@ -63,15 +64,7 @@ class OptionsTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         const std::string dist = test::HostToWindowsPath(ZELT_DIST_DIR) + "\\";
-        ASSERT_TRUE(LoadStringTable(dist + "Zelt_Builder.csf"));
-        SetDocumentProgramFolder(dist);
-        HINSTANCE instance = GetModuleHandleA(nullptr);
-        Shell().instance = instance;
-        ASSERT_TRUE(RegisterStripClass(instance));
-        ASSERT_TRUE(RegisterMainViewClasses(instance));
-        BuildCommandTable();
-        SetDefaultToolbar();
-        ASSERT_TRUE(RegisterMainWindowClass(instance, nullptr));
+        ASSERT_TRUE(test::PrepareInProcessMainWindow(dist));
     }
     static void TearDownTestSuite() { FreeStringTable(); }
 

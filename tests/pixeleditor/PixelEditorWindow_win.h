@@ -1,4 +1,4 @@
-// Finding the pixel editor's window from a test that opened it in its own process.
+// The pixel editor in a test's own process: a stand-in main window to own it, and finding its window.
 #pragma once
 #include <windows.h>
 
@@ -6,6 +6,19 @@
 #include "resources/PixelEditorIds.h"
 
 namespace zelt::test {
+
+// A plain visible window in the main window's place, as the pixel editor's owner.
+inline bool OpenStandInMain() {
+    Shell().instance = GetModuleHandleA(nullptr);
+    Shell().main = CreateWindowA("STATIC", "main", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
+                                 Shell().instance, nullptr);
+    return Shell().main != nullptr;
+}
+
+inline void CloseStandInMain() {
+    DestroyWindow(Shell().main);
+    Shell() = ShellWindows{};
+}
 
 // The visible pixel editor of the main window's thread, waited for up to five seconds.
 inline HWND WaitForPixelEditor() {
