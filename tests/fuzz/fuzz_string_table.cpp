@@ -5,9 +5,10 @@
 
 #include "editor/strings/CsfFile.h"
 #include "editor/strings/StringTable.h"
+#include "editor/template/Utf8Text.h"
 
-// Any bytes: the table either fails to build or finds every label it holds; what decodes encodes
-// back to the same records.
+// Any bytes: the table either fails to build or finds every label it holds, each value within its
+// length; what decodes encodes back to the same records.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::span<const uint8_t> bytes(data, size);
     zelt::StringTable table;
@@ -15,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const zelt::StringLabel& label : table.labels) {
             if (!zelt::HasString(table, label.name.c_str())) __builtin_trap();
             const char* text = zelt::LookupIn(table, {}, label.name.c_str());
-            if (std::strlen(text) > zelt::kMaxValueText) __builtin_trap();
+            // The limit counts characters as Windows does; a value is UTF-8, up to three bytes each.
+            if (zelt::Utf16Length(text) > zelt::kMaxValueText) __builtin_trap();
         }
         zelt::LookupIn(table, {}, "GUI:NOT-A-LABEL-IN-ANY-TABLE");
     }

@@ -51,7 +51,9 @@ installed_version() { win reg query 'HKLM\Software\Microsoft\Windows\CurrentVers
 snapshot() {
   wineserver -k </dev/null >/dev/null 2>&1
   for hive in system user; do
-    sed -E -e 's/^(\[.*\]) [0-9]+$/\1/' -e '/^#time=/d' "$WINEPREFIX/$hive.reg" | sed "s/^/$hive: /"
+    # A long value continues over lines ending in a backslash: joined, each value is one line.
+    sed -E -e 's/^(\[.*\]) [0-9]+$/\1/' -e '/^#time=/d' -e ':a' -e '/\\$/{N;s/\\\n *//;ba}' "$WINEPREFIX/$hive.reg" |
+      sed "s/^/$hive: /"
   done > "$1.reg"
   (cd "$WINEPREFIX/drive_c" && find . | sort) > "$1.files"
   start_server
@@ -170,7 +172,7 @@ snapshot "$work/after"
 # Windows Installer keeps its own folder and keys; Wine redoes its device list at each start.
 # Only the empty parent keys are the installer's: a product's own keys below them would show.
 noise='\\\\Installer\\\\(Features|Products|UpgradeCodes|UserData\\\\S-1-5-18\\\\(Components|Products))\]$'
-noise+='|NetworkCards\]$|RunServices(Once)?\]$|^[<>] system: "DriverDateData"=|^[<>] system: @="(Display adapters|Monitors)"$|^[<>] system: $'
+noise+='|NetworkCards\]$|RunServices(Once)?\]$|^[<>] system: "DriverDateData"=|^[<>] system: @="(Display adapters|Monitors)"$|^[<>] system: $|^[<>] system: "SymbolicLinkValue"='
 echo "msi_test: registry keys and values that differ after install and uninstall, beside the installer's own:"
 diff "$work/before.reg" "$work/after.reg" | grep '^[<>]' | grep -v -E "$noise" | tee "$work/reg.diff"
 check "registry as before" [ ! -s "$work/reg.diff" ]
