@@ -1,7 +1,9 @@
 // Runs a program's benchmarks repeated and interleaved, keeps the CPU time of every repetition, and
 // prints each ratio of an operation to the physical baseline it ran beside as the median of its
 // repetitions with the minimum and maximum, so that a noisy run shows as noise. CPU time, because
-// the wall clock of a shared machine mostly measures the other processes.
+// the wall clock of a shared machine mostly measures the other processes; the wall clock is kept
+// too, for an operation that shares its work among threads (whose CPU time is that of the calling
+// thread alone).
 #pragma once
 #include <benchmark/benchmark.h>
 
@@ -19,12 +21,16 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     // CPU time per iteration of every repetition, in the benchmark's own unit, by function name.
     std::map<std::string, std::vector<double>> times;
+    // The same repetitions by the wall clock.
+    std::map<std::string, std::vector<double>> wallTimes;
     // Shows the aggregates (mean, median, deviation) of repeated benchmarks and keeps the rest.
     void ReportRuns(const std::vector<Run>& runs) override {
         std::vector<Run> shown;
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
                 times[run.run_name.function_name].push_back(run.GetAdjustedCPUTime());
+                wallTimes[run.run_name.function_name].push_back(run.GetAdjustedRealTime());
+            }
             if (run.run_type == Run::RT_Aggregate || run.repetitions <= 1) shown.push_back(run);
         }
         if (!shown.empty()) ConsoleReporter::ReportRuns(shown);

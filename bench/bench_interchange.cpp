@@ -86,7 +86,7 @@ double ConvertPicturesPerSecond() {
     RenderEditorComposition(tiles, 60, 30, Ramps(), picture.colours);
     std::string command = "'" + zelt + "' convert '" + (work / "t.tem").string() + "'";
     for (int i = 0; i < 100; ++i) {
-        const std::string name = (work / ("p" + std::to_string(i) + ".bmp")).string();
+        const std::string name = (work / std::string("p").append(std::to_string(i)).append(".bmp")).string();
         if (!WritePictureFile(name, picture, error)) return 0;
         command += " '" + name + "'";
     }

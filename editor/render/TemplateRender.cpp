@@ -1,11 +1,13 @@
 #include "editor/render/TemplateRender.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <optional>
+#include <thread>
 #include <utility>
 
 #if defined(__SSE2__)
@@ -546,6 +548,22 @@ void FillRows(const RowTarget& target, uint32_t value) {
     }
 }
 
+// The canvas pixels under a template's box whose top-left corner is at (ox, oy).
+int64_t PixelsUnder(const TemplateBounds& bounds, const Canvas& canvas, int ox, int oy) {
+    const int64_t left = std::max<int64_t>(ox, 0), top = std::max<int64_t>(oy, 0);
+    const int64_t right = std::min<int64_t>(int64_t{ox} + std::max<int64_t>(bounds.Width(), 0), canvas.Width());
+    const int64_t bottom = std::min<int64_t>(int64_t{oy} + std::max<int64_t>(bounds.Height(), 0), canvas.Height());
+    return right > left && bottom > top ? (right - left) * (bottom - top) : 0;
+}
+
+// The workers a composition shares its bands among: as asked, or as many as the processor runs at
+// once, up to kMostWorkers (past that the memory, not the processor, sets the pace).
+size_t WorkersFor(const Banding& banding) {
+    const unsigned wanted = banding.workers > 0 ? static_cast<unsigned>(banding.workers)
+                                                : std::min(std::thread::hardware_concurrency(), kMostWorkers);
+    return std::max(wanted, 1u);
+}
+
 }  // namespace
 
 void ComposeTemplate(const TileSet& set, int selected, const RenderStyle& style, Canvas& canvas, int ox, int oy,
@@ -571,42 +589,71 @@ void ComposeTemplate(const TileSet& set, int selected, const RenderStyle& style,
     const BandIndex index = IndexBands(set, style, dx, dy, height, rows);
     DiamondLayout layout = LayoutOf(set.cellW, set.cellH);
     const RowTarget whole = TargetOf(canvas);
+    // What the composition writes at most: the whole canvas when it fills it, else the template's box.
+    const int64_t pixels = banding.background ? int64_t{whole.width} * height : PixelsUnder(bounds, canvas, ox, oy);
     std::vector<uint64_t> pairs;
-    if (kLittleEndian && whole.bits && int64_t{whole.width} * height >= banding.pairsFrom)
+    if (kLittleEndian && whole.bits && pixels >= banding.pairsFrom)
         pairs = PairTable(set.palette);
     const Colours colours{set.palette, pairs.empty() ? nullptr : pairs.data()};
     if (colours.pairs) LayOutFours(layout, whole.width);
     // On a colour canvas filled anew, each band is drawn apart and then streamed into its rows, so the
-    // canvas's memory is written once and never read.
-    std::vector<uint32_t> apart;
-    if (banding.background && whole.bits)
-        apart.resize(static_cast<size_t>(std::min(rows, height)) * static_cast<size_t>(whole.width));
-    for (size_t band = 0; band + 1 < index.first.size(); ++band) {
-        const int top = static_cast<int>(static_cast<int64_t>(band) * rows);
-        RowTarget target = TargetOf(canvas, top, static_cast<int>(std::min<int64_t>(int64_t{top} + rows, height)));
-        if (!apart.empty()) {
-            target.bits = apart.data();
-            target.lastRow = target.bottom - 1;
+    // canvas's memory is written once and never read. Bands touch no common pixel, so such a canvas
+    // is shared out band by band among workers, each drawing into a band of its own.
+    const bool streamed = banding.background && whole.bits;
+    const size_t bands = index.first.size() - 1;
+    std::atomic<size_t> nextBand{0};
+    const auto drawBands = [&](std::vector<uint32_t>& apart) {
+        for (size_t band = nextBand++; band < bands; band = nextBand++) {
+            const int top = static_cast<int>(static_cast<int64_t>(band) * rows);
+            RowTarget target =
+                TargetOf(canvas, top, static_cast<int>(std::min<int64_t>(int64_t{top} + rows, height)));
+            if (!apart.empty()) {
+                target.bits = apart.data();
+                target.lastRow = target.bottom - 1;
+            }
+            if (banding.background) FillRows(target, *banding.background);
+            if (frame)
+                FrameRows(target, ox, oy, static_cast<int>(bounds.Width()), static_cast<int>(bounds.Height()),
+                          0x000000);
+            for (size_t k = index.first[band]; k < index.first[band + 1]; ++k) {
+                const TileRecord& tile = set.tiles[index.entries[k]];
+                if (style.showNormalImages)
+                    DiamondRows(tile, layout, colours, target, CellLeft(tile, set.cellW) + dx,
+                                CellTop(tile, set.cellH) + dy);
+                if (style.showExtraImages)
+                    ExtraRows(tile, colours, target, ExtraLeft(tile, set.cellW) + dx,
+                              ExtraTop(tile, set.cellH) + dy);
+            }
+            if (marker && int64_t{marker->second} + set.cellH >= target.top && marker->second < target.bottom) {
+                TargetCanvas clip(target);
+                DrawSelectionMarker(clip, marker->first, marker->second, set.cellW, set.cellH,
+                                    style.useInvertTileSelect);
+            }
+            if (!apart.empty())
+                StreamPixels(whole.Row(target.bottom - 1), apart.data(),
+                             static_cast<size_t>(target.bottom - target.top) * static_cast<size_t>(whole.width));
         }
-        if (banding.background) FillRows(target, *banding.background);
-        if (frame)
-            FrameRows(target, ox, oy, static_cast<int>(bounds.Width()), static_cast<int>(bounds.Height()), 0x000000);
-        for (size_t k = index.first[band]; k < index.first[band + 1]; ++k) {
-            const TileRecord& tile = set.tiles[index.entries[k]];
-            if (style.showNormalImages)
-                DiamondRows(tile, layout, colours, target, CellLeft(tile, set.cellW) + dx,
-                            CellTop(tile, set.cellH) + dy);
-            if (style.showExtraImages)
-                ExtraRows(tile, colours, target, ExtraLeft(tile, set.cellW) + dx, ExtraTop(tile, set.cellH) + dy);
+    };
+    const size_t bandPixels = static_cast<size_t>(std::min(rows, height)) * static_cast<size_t>(whole.width);
+    std::vector<uint32_t> apart(streamed ? bandPixels : 0);
+    // Each helper draws into a band of its own, and on the canvas writes only its bands' rows.
+    const int helpers = whole.bits && bands > 1 && pixels >= banding.workersFrom
+                            ? static_cast<int>(std::min<size_t>(WorkersFor(banding), bands)) - 1
+                            : 0;
+    std::vector<std::vector<uint32_t>> helperApart;
+    std::vector<std::thread> workers;
+    try {
+        helperApart.reserve(static_cast<size_t>(helpers));  // a helper's band never moves
+        workers.reserve(static_cast<size_t>(helpers));
+        for (int k = 0; k < helpers; ++k) {
+            helperApart.emplace_back(streamed ? bandPixels : 0);
+            workers.emplace_back(drawBands, std::ref(helperApart.back()));
         }
-        if (marker && int64_t{marker->second} + set.cellH >= target.top && marker->second < target.bottom) {
-            TargetCanvas clip(target);
-            DrawSelectionMarker(clip, marker->first, marker->second, set.cellW, set.cellH, style.useInvertTileSelect);
-        }
-        if (!apart.empty())
-            StreamPixels(whole.Row(target.bottom - 1), apart.data(),
-                         static_cast<size_t>(target.bottom - target.top) * static_cast<size_t>(whole.width));
+    } catch (...) {
+        // No more threads, or no memory for their bands: the workers started share every band.
     }
+    drawBands(apart);
+    for (std::thread& worker : workers) worker.join();
 }
 
 bool RenderTemplate(Canvas& canvas, int ox, int oy, bool decorate, std::optional<uint32_t> background) {

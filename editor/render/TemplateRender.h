@@ -52,13 +52,22 @@ void DrawSelectionMarker(Canvas& canvas, int x, int y, int cellW, int cellH, boo
 // one), given its tiles' rows and its decoration before the next band begins, so that a band is
 // still in the processor's cache from its fill to its last pixel. rows 0 takes as many rows as fit
 // kBandBytes. The pixels are the same for every band height.
-// From pairsFrom canvas pixels on, colours are looked up two indexes at a time in a table made
-// from the palette for the composition; below, making the table costs more than it saves.
+// Both thresholds below count the canvas pixels a composition may write: the whole canvas when it
+// fills a background, else those under the template's box.
+// From pairsFrom such pixels on, colours are looked up two indexes at a time in a table made from
+// the palette for the composition; below, making the table costs more than it saves.
+// From workersFrom such pixels on, a colour canvas's bands are shared among workers (threads),
+// each drawing whole bands: workers of them, or with 0 as many as the processor runs at once, up to
+// kMostWorkers. Below, starting a thread costs more than it saves.
 inline constexpr int64_t kPairTableFrom = int64_t{1} << 20;
+inline constexpr int64_t kWorkersFrom = int64_t{1} << 20;
+inline constexpr unsigned kMostWorkers = 4;
 struct Banding {
     std::optional<uint32_t> background;
     int rows = 0;
     int64_t pairsFrom = kPairTableFrom;
+    int64_t workersFrom = kWorkersFrom;
+    int workers = 0;
 };
 inline constexpr int kBandBytes = 512 * 1024;
 // The rows of a band on a canvas of this width (at least 1).

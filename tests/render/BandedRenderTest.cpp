@@ -138,15 +138,17 @@ void CompareAllBands(const std::vector<TileRecord>& tiles, int cellW, int cellH,
                 StraightCompose(set, c.selected, c.style, expected, at.ox, at.oy, c.decorate, background);
                 for (const int rows : {1, 2, 3, 5, 7, 11, 16, 23, 24, 25, 31, height - 1, height, height + 9, 0}) {
                     if (rows < 0) continue;
-                    // Every other band height looks colours up two at a time, as large canvases do.
+                    // Every other band height looks colours up two at a time, as large canvases do,
+                    // and the bands are shared among one to three workers, as on a large canvas.
                     const int64_t pairsFrom = rows % 2 ? 0 : kPairTableFrom;
+                    const int workers = 1 + rows % 3;
                     Scribble(banded);
                     ComposeTemplate(set, c.selected, c.style, banded, at.ox, at.oy, c.decorate,
-                                    Banding{background, rows, pairsFrom});
+                                    Banding{background, rows, pairsFrom, 0, workers});
                     const std::string difference = FirstDifference(banded, expected);
                     EXPECT_EQ(difference, "") << what << ", canvas " << at.width << " x " << at.height << " at "
                                               << at.ox << ", " << at.oy << ", " << rows << " rows a band, "
-                                              << (pairsFrom == 0 ? "pairs, " : "")
+                                              << (pairsFrom == 0 ? "pairs, " : "") << workers << " workers, "
                                               << (background ? "filled" : "not filled") << ", frame "
                                               << c.style.drawBlackFrameAround << ", invert "
                                               << c.style.useInvertTileSelect;
