@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "bench/LargeTemplate.h"
@@ -135,12 +136,27 @@ void BM_MemsetWarmCanvas(benchmark::State& state) {
     }
 }
 
+// For comparison: the same memset shared by two threads, each filling half the canvas, as the
+// paint shares its bands.
+void BM_MemsetWarmCanvasTwoThreads(benchmark::State& state) {
+    std::vector<uint32_t> canvas(CanvasPixels());
+    const size_t half = canvas.size() / 2;
+    for (auto _ : state) {
+        std::thread other([&] { std::memset(canvas.data() + half, 0xFF, (canvas.size() - half) * sizeof(uint32_t)); });
+        std::memset(canvas.data(), 0xFF, half * sizeof(uint32_t));
+        other.join();
+        benchmark::DoNotOptimize(canvas.data());
+        benchmark::ClobberMemory();
+    }
+}
+
 BENCHMARK(BM_PaintMainView)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PaintMainViewOneWorker)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PaintMainViewAt200)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PaintMainViewAt50)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MemsetFreshCanvas)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MemsetWarmCanvas)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MemsetWarmCanvasTwoThreads)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
@@ -161,6 +177,8 @@ int main(int argc, char** argv) {
     PrintSpread("main view paint against a memset of a freshly allocated canvas (for comparison)", fresh, "x");
     PrintSpread("main view paint by one thread against a memset of the same canvas (for comparison)", oneWorker,
                 "x");
+    PrintSpread("main view paint against a memset of the same canvas by two threads (for comparison)",
+                RatioSpread(wall.at("BM_PaintMainView"), wall.at("BM_MemsetWarmCanvasTwoThreads")), "x");
     for (const char* zoom : {"200", "50"}) {
         const Spread zoomed = RatioSpread(wall.at(std::string("BM_PaintMainViewAt") + zoom), warmMemset);
         const std::string what = std::string("main view paint at ") + zoom +

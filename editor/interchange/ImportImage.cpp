@@ -1,9 +1,11 @@
 #include "editor/interchange/ImportImage.h"
 
 #include <algorithm>
+#include <new>
 
 #include "editor/document/DocumentClass.h"
 #include "editor/document/DocumentUi.h"
+#include "editor/render/SharedWork.h"
 #include "editor/render/TemplateRender.h"
 #include "editor/template/TileLayout.h"
 
@@ -81,7 +83,7 @@ void ApplyExtraImage(TileRecord& tile, PixelIndexer& source, const CropRect& rec
 }
 
 bool ImportAllTiles(std::vector<TileRecord>& tiles, int cellW, int cellH, const PaletteTable& palette,
-                    const Picture& picture) {
+                    const Picture& picture, int workers) {
     const TemplateBounds bounds = ComputeTileBounds(tiles, cellW, cellH);
     if (bounds.Width() != picture.colours.width || bounds.Height() != picture.colours.height) return false;
     PixelIndexer source(picture, palette);
@@ -106,9 +108,24 @@ bool ImportAllTiles(std::vector<TileRecord>& tiles, int cellW, int cellH, const 
         rowStart[r + 1] = rowStart[r] + static_cast<size_t>(DiamondRowWidth(r, cellH));
 
     // Pixels an earlier tile took read as index 0, as if painted with entry 0's colour; the picture
-    // itself stays untouched.
-    std::vector<uint8_t> taken(static_cast<size_t>(kBand) * width);
-    for (size_t band = 0; band < bandTiles.size(); ++band) {
+    // itself stays untouched. Bands share no pixel, so each worker reads its bands with marks and a
+    // colour cache of its own; a tile that crosses bands gets each row from one band.
+    if (workers <= 0)
+        workers = int64_t{picture.colours.width} * height >= kWorkersFrom ? WorkersAvailable() : 1;
+    struct Worker {
+        PixelIndexer source;
+        std::vector<uint8_t> taken;
+    };
+    const Worker first{source, std::vector<uint8_t>(static_cast<size_t>(kBand) * width)};
+    std::vector<Worker> own{first};
+    try {
+        while (own.size() < static_cast<size_t>(workers)) own.push_back(first);
+    } catch (const std::bad_alloc&) {
+        // Fewer workers.
+    }
+    ShareOut(bandTiles.size(), static_cast<int>(own.size()), [&](size_t band, int worker) {
+        std::vector<uint8_t>& taken = own[static_cast<size_t>(worker)].taken;
+        PixelIndexer& reader = own[static_cast<size_t>(worker)].source;
         const int bandTop = static_cast<int>(band) * kBand, bandEnd = std::min(height, bandTop + kBand);
         const uint32_t* bandPixels = picture.colours.pixels.data() + static_cast<size_t>(bandTop) * width;
         for (size_t i = 0; i < static_cast<size_t>(bandEnd - bandTop) * width; i += 16)
@@ -125,14 +142,14 @@ bool ImportAllTiles(std::vector<TileRecord>& tiles, int cellW, int cellH, const 
                 const int count = DiamondRowWidth(r, cellH);
                 uint8_t* mark = taken.data() + (row - static_cast<size_t>(bandTop)) * width + x;
                 uint8_t* out = tile.diamond.data() + rowStart[static_cast<size_t>(r)];
-                source.ReadRun(row * width + x, count, out);
+                reader.ReadRun(row * width + x, count, out);
                 for (int i = 0; i < count; ++i) {
                     out[i] = mark[i] ? 0 : out[i];
                     mark[i] = 1;
                 }
             }
         }
-    }
+    });
     return true;
 }
 

@@ -60,9 +60,10 @@ void ApplyExtraImage(TileRecord& tile, PixelIndexer& source, const CropRect& rec
 
 // Every tile's normal image from a picture of the whole template, in list order; a later tile reads
 // index 0 where an earlier one already took the pixels. False, changing nothing, when the picture is
-// not exactly the template's size.
+// not exactly the template's size. A large picture is shared among workers (threads): that many, or
+// with 0 as many as WorkersAvailable() from kWorkersFrom pixels on.
 bool ImportAllTiles(std::vector<TileRecord>& tiles, int cellW, int cellH, const PaletteTable& palette,
-                    const Picture& picture);
+                    const Picture& picture, int workers = 0);
 
 // What a picture's size allows for a normal image.
 enum class NormalImageFit { kTooSmall, kExact, kNeedsCrop };

@@ -1,13 +1,12 @@
 #include "editor/render/TemplateRender.h"
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <optional>
-#include <thread>
+#include <new>
 #include <utility>
 
 #if defined(__SSE2__)
@@ -17,6 +16,7 @@
 #include "editor/document/DocumentClass.h"
 #include "editor/document/ViewFlags.h"
 #include "editor/render/DibCanvas.h"
+#include "editor/render/SharedWork.h"
 #include "editor/settings/Settings.h"
 #include "editor/template/TileLayout.h"
 
@@ -556,14 +556,6 @@ int64_t PixelsUnder(const TemplateBounds& bounds, const Canvas& canvas, int ox, 
     return right > left && bottom > top ? (right - left) * (bottom - top) : 0;
 }
 
-// The workers a composition shares its bands among: as asked, or as many as the processor runs at
-// once, up to kMostWorkers (past that the memory, not the processor, sets the pace).
-size_t WorkersFor(const Banding& banding) {
-    const unsigned wanted = banding.workers > 0 ? static_cast<unsigned>(banding.workers)
-                                                : std::min(std::thread::hardware_concurrency(), kMostWorkers);
-    return std::max(wanted, 1u);
-}
-
 }  // namespace
 
 void ComposeTemplate(const TileSet& set, int selected, const RenderStyle& style, Canvas& canvas, int ox, int oy,
@@ -601,59 +593,50 @@ void ComposeTemplate(const TileSet& set, int selected, const RenderStyle& style,
     // is shared out band by band among workers, each drawing into a band of its own.
     const bool streamed = banding.background && whole.bits;
     const size_t bands = index.first.size() - 1;
-    std::atomic<size_t> nextBand{0};
-    const auto drawBands = [&](std::vector<uint32_t>& apart) {
-        for (size_t band = nextBand++; band < bands; band = nextBand++) {
-            const int top = static_cast<int>(static_cast<int64_t>(band) * rows);
-            RowTarget target =
-                TargetOf(canvas, top, static_cast<int>(std::min<int64_t>(int64_t{top} + rows, height)));
-            if (!apart.empty()) {
-                target.bits = apart.data();
-                target.lastRow = target.bottom - 1;
-            }
-            if (banding.background) FillRows(target, *banding.background);
-            if (frame)
-                FrameRows(target, ox, oy, static_cast<int>(bounds.Width()), static_cast<int>(bounds.Height()),
-                          0x000000);
-            for (size_t k = index.first[band]; k < index.first[band + 1]; ++k) {
-                const TileRecord& tile = set.tiles[index.entries[k]];
-                if (style.showNormalImages)
-                    DiamondRows(tile, layout, colours, target, CellLeft(tile, set.cellW) + dx,
-                                CellTop(tile, set.cellH) + dy);
-                if (style.showExtraImages)
-                    ExtraRows(tile, colours, target, ExtraLeft(tile, set.cellW) + dx,
-                              ExtraTop(tile, set.cellH) + dy);
-            }
-            if (marker && int64_t{marker->second} + set.cellH >= target.top && marker->second < target.bottom) {
-                TargetCanvas clip(target);
-                DrawSelectionMarker(clip, marker->first, marker->second, set.cellW, set.cellH,
-                                    style.useInvertTileSelect);
-            }
-            if (!apart.empty())
-                StreamPixels(whole.Row(target.bottom - 1), apart.data(),
-                             static_cast<size_t>(target.bottom - target.top) * static_cast<size_t>(whole.width));
+    const auto drawBand = [&](size_t band, std::vector<uint32_t>& apart) {
+        const int top = static_cast<int>(static_cast<int64_t>(band) * rows);
+        RowTarget target =
+            TargetOf(canvas, top, static_cast<int>(std::min<int64_t>(int64_t{top} + rows, height)));
+        if (!apart.empty()) {
+            target.bits = apart.data();
+            target.lastRow = target.bottom - 1;
         }
+        if (banding.background) FillRows(target, *banding.background);
+        if (frame)
+            FrameRows(target, ox, oy, static_cast<int>(bounds.Width()), static_cast<int>(bounds.Height()),
+                      0x000000);
+        for (size_t k = index.first[band]; k < index.first[band + 1]; ++k) {
+            const TileRecord& tile = set.tiles[index.entries[k]];
+            if (style.showNormalImages)
+                DiamondRows(tile, layout, colours, target, CellLeft(tile, set.cellW) + dx,
+                            CellTop(tile, set.cellH) + dy);
+            if (style.showExtraImages)
+                ExtraRows(tile, colours, target, ExtraLeft(tile, set.cellW) + dx,
+                          ExtraTop(tile, set.cellH) + dy);
+        }
+        if (marker && int64_t{marker->second} + set.cellH >= target.top && marker->second < target.bottom) {
+            TargetCanvas clip(target);
+            DrawSelectionMarker(clip, marker->first, marker->second, set.cellW, set.cellH,
+                                style.useInvertTileSelect);
+        }
+        if (!apart.empty())
+            StreamPixels(whole.Row(target.bottom - 1), apart.data(),
+                         static_cast<size_t>(target.bottom - target.top) * static_cast<size_t>(whole.width));
     };
     const size_t bandPixels = static_cast<size_t>(std::min(rows, height)) * static_cast<size_t>(whole.width);
-    std::vector<uint32_t> apart(streamed ? bandPixels : 0);
-    // Each helper draws into a band of its own, and on the canvas writes only its bands' rows.
-    const int helpers = whole.bits && bands > 1 && pixels >= banding.workersFrom
-                            ? static_cast<int>(std::min<size_t>(WorkersFor(banding), bands)) - 1
-                            : 0;
-    std::vector<std::vector<uint32_t>> helperApart;
-    std::vector<std::thread> workers;
+    // Each worker draws into a band of its own, and on the canvas writes only its bands' rows.
+    const size_t workers = whole.bits && pixels >= banding.workersFrom
+                               ? static_cast<size_t>(banding.workers > 0 ? banding.workers : WorkersAvailable())
+                               : 1;
+    std::vector<std::vector<uint32_t>> aparts;
+    aparts.emplace_back(streamed ? bandPixels : 0);
     try {
-        helperApart.reserve(static_cast<size_t>(helpers));  // a helper's band never moves
-        workers.reserve(static_cast<size_t>(helpers));
-        for (int k = 0; k < helpers; ++k) {
-            helperApart.emplace_back(streamed ? bandPixels : 0);
-            workers.emplace_back(drawBands, std::ref(helperApart.back()));
-        }
-    } catch (...) {
-        // No more threads, or no memory for their bands: the workers started share every band.
+        while (aparts.size() < workers) aparts.emplace_back(streamed ? bandPixels : 0);
+    } catch (const std::bad_alloc&) {
+        // Fewer workers, each with its band.
     }
-    drawBands(apart);
-    for (std::thread& worker : workers) worker.join();
+    ShareOut(bands, static_cast<int>(aparts.size()),
+             [&](size_t band, int worker) { drawBand(band, aparts[static_cast<size_t>(worker)]); });
 }
 
 bool RenderTemplate(Canvas& canvas, int ox, int oy, bool decorate, std::optional<uint32_t> background) {

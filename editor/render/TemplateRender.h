@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editor/render/Canvas.h"
+#include "editor/render/SharedWork.h"
 #include "editor/template/ColourImage.h"
 #include "editor/template/Palette.h"
 #include "editor/template/TemplatePreview.h"
@@ -57,11 +58,8 @@ void DrawSelectionMarker(Canvas& canvas, int x, int y, int cellW, int cellH, boo
 // From pairsFrom such pixels on, colours are looked up two indexes at a time in a table made from
 // the palette for the composition; below, making the table costs more than it saves.
 // From workersFrom such pixels on, a colour canvas's bands are shared among workers (threads),
-// each drawing whole bands: workers of them, or with 0 as many as the processor runs at once, up to
-// kMostWorkers. Below, starting a thread costs more than it saves.
+// each drawing whole bands: workers of them, or with 0 as many as WorkersAvailable().
 inline constexpr int64_t kPairTableFrom = int64_t{1} << 20;
-inline constexpr int64_t kWorkersFrom = int64_t{1} << 20;
-inline constexpr unsigned kMostWorkers = 4;
 struct Banding {
     std::optional<uint32_t> background;
     int rows = 0;

@@ -167,9 +167,13 @@ TEST(TileImages, ImportAllMatchesPaintingTileByTile) {
         Picture picture;
         ASSERT_TRUE(RenderEditorComposition(tiles, cellW, cellH, palette, picture.colours));
         const std::vector<TileRecord> expected = ImportAllByPainting(tiles, cellW, cellH, palette, picture);
-        ASSERT_TRUE(ImportAllTiles(tiles, cellW, cellH, palette, picture));
-        for (size_t t = 0; t < tiles.size(); ++t)
-            ASSERT_EQ(tiles[t].diamond, expected[t].diamond) << cellW << " " << t;
+        // One worker, and bands shared among three as in a large picture.
+        for (int workers : {1, 3}) {
+            for (TileRecord& tile : tiles) tile.diamond.assign(tile.diamond.size(), 99);
+            ASSERT_TRUE(ImportAllTiles(tiles, cellW, cellH, palette, picture, workers));
+            for (size_t t = 0; t < tiles.size(); ++t)
+                ASSERT_EQ(tiles[t].diamond, expected[t].diamond) << cellW << " " << t << ", " << workers << " workers";
+        }
     }
 }
 
