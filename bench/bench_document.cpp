@@ -65,8 +65,8 @@ void BM_RenderTemplateOneWorker(benchmark::State& state) {
     Banding oneWorker{0xFFFFFF};
     oneWorker.workers = 1;
     for (auto _ : state) {
-        ComposeTemplate(TileSet{doc.tiles, doc.cellW, doc.cellH, *doc.palette}, doc.selected, RenderStyle{}, canvas,
-                        0, 0, true, oneWorker);
+        ComposeTemplate(TileSet{doc.tiles, doc.cellW, doc.cellH, *doc.palette}, doc.selected, RenderStyle{},
+                        canvas, 0, 0, true, oneWorker);
         benchmark::ClobberMemory();
     }
 }

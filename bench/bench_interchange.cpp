@@ -124,8 +124,8 @@ int main(int argc, char** argv) {
     const std::vector<double>& read = reporter.wallTimes["BM_ReadPixels"];
     const Spread importAll = RatioSpread(reporter.wallTimes["BM_ImportAll"], read);
     PrintSpread("import all", importAll, "x");
-    PrintSpread("import all by one thread (for comparison)", RatioSpread(reporter.wallTimes["BM_ImportAllOneWorker"], read),
-                "x");
+    PrintSpread("import all by one thread (for comparison)",
+                RatioSpread(reporter.wallTimes["BM_ImportAllOneWorker"], read), "x");
     Verdict("import all", importAll.median, "x", importAll.median <= 6.0, "at most 6x");
     const double rate = ConvertPicturesPerSecond();
     if (rate > 0) {

@@ -97,8 +97,8 @@ void BM_PaintMainViewOneWorker(benchmark::State& state) {
     oneWorker.workers = 1;
     for (auto _ : state) {
         ComputeTemplateBounds(bounds);
-        ComposeTemplate(TileSet{doc.tiles, doc.cellW, doc.cellH, *doc.palette}, doc.selected, RenderStyle{}, canvas,
-                        0, 0, true, oneWorker);
+        ComposeTemplate(TileSet{doc.tiles, doc.cellW, doc.cellH, *doc.palette}, doc.selected, RenderStyle{},
+                        canvas, 0, 0, true, oneWorker);
         benchmark::DoNotOptimize(canvas.Bits());
         benchmark::ClobberMemory();
     }
@@ -142,7 +142,8 @@ void BM_MemsetWarmCanvasTwoThreads(benchmark::State& state) {
     std::vector<uint32_t> canvas(CanvasPixels());
     const size_t half = canvas.size() / 2;
     for (auto _ : state) {
-        std::thread other([&] { std::memset(canvas.data() + half, 0xFF, (canvas.size() - half) * sizeof(uint32_t)); });
+        std::thread other(
+            [&] { std::memset(canvas.data() + half, 0xFF, (canvas.size() - half) * sizeof(uint32_t)); });
         std::memset(canvas.data(), 0xFF, half * sizeof(uint32_t));
         other.join();
         benchmark::DoNotOptimize(canvas.data());
@@ -175,8 +176,8 @@ int main(int argc, char** argv) {
     const Spread oneWorker = RatioSpread(wall.at("BM_PaintMainViewOneWorker"), warmMemset);
     PrintSpread("main view paint against a memset of the same canvas", warm, "x");
     PrintSpread("main view paint against a memset of a freshly allocated canvas (for comparison)", fresh, "x");
-    PrintSpread("main view paint by one thread against a memset of the same canvas (for comparison)", oneWorker,
-                "x");
+    PrintSpread("main view paint by one thread against a memset of the same canvas (for comparison)",
+                oneWorker, "x");
     PrintSpread("main view paint against a memset of the same canvas by two threads (for comparison)",
                 RatioSpread(wall.at("BM_PaintMainView"), wall.at("BM_MemsetWarmCanvasTwoThreads")), "x");
     for (const char* zoom : {"200", "50"}) {

@@ -27,7 +27,8 @@ void ShareOut(size_t parts, int workers, const Work& work) {
     const auto run = [&](int worker) {
         for (size_t part = next++; part < parts; part = next++) work(part, worker);
     };
-    const size_t helpers = std::min<size_t>(static_cast<size_t>(std::max(workers, 1)), std::max<size_t>(parts, 1)) - 1;
+    const size_t helpers =
+        std::min<size_t>(static_cast<size_t>(std::max(workers, 1)), std::max<size_t>(parts, 1)) - 1;
     std::vector<std::thread> threads;
     try {
         threads.reserve(helpers);

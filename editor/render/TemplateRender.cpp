@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
-#include <optional>
 #include <new>
+#include <optional>
 #include <utility>
 
 #if defined(__SSE2__)
@@ -551,8 +551,10 @@ void FillRows(const RowTarget& target, uint32_t value) {
 // The canvas pixels under a template's box whose top-left corner is at (ox, oy).
 int64_t PixelsUnder(const TemplateBounds& bounds, const Canvas& canvas, int ox, int oy) {
     const int64_t left = std::max<int64_t>(ox, 0), top = std::max<int64_t>(oy, 0);
-    const int64_t right = std::min<int64_t>(int64_t{ox} + std::max<int64_t>(bounds.Width(), 0), canvas.Width());
-    const int64_t bottom = std::min<int64_t>(int64_t{oy} + std::max<int64_t>(bounds.Height(), 0), canvas.Height());
+    const int64_t right =
+        std::min<int64_t>(int64_t{ox} + std::max<int64_t>(bounds.Width(), 0), canvas.Width());
+    const int64_t bottom =
+        std::min<int64_t>(int64_t{oy} + std::max<int64_t>(bounds.Height(), 0), canvas.Height());
     return right > left && bottom > top ? (right - left) * (bottom - top) : 0;
 }
 
@@ -582,15 +584,15 @@ void ComposeTemplate(const TileSet& set, int selected, const RenderStyle& style,
     DiamondLayout layout = LayoutOf(set.cellW, set.cellH);
     const RowTarget whole = TargetOf(canvas);
     // What the composition writes at most: the whole canvas when it fills it, else the template's box.
-    const int64_t pixels = banding.background ? int64_t{whole.width} * height : PixelsUnder(bounds, canvas, ox, oy);
+    const int64_t pixels =
+        banding.background ? int64_t{whole.width} * height : PixelsUnder(bounds, canvas, ox, oy);
     std::vector<uint64_t> pairs;
-    if (kLittleEndian && whole.bits && pixels >= banding.pairsFrom)
-        pairs = PairTable(set.palette);
+    if (kLittleEndian && whole.bits && pixels >= banding.pairsFrom) pairs = PairTable(set.palette);
     const Colours colours{set.palette, pairs.empty() ? nullptr : pairs.data()};
     if (colours.pairs) LayOutFours(layout, whole.width);
     // On a colour canvas filled anew, each band is drawn apart and then streamed into its rows, so the
-    // canvas's memory is written once and never read. Bands touch no common pixel, so such a canvas
-    // is shared out band by band among workers, each drawing into a band of its own.
+    // canvas's memory is written once and never read. Bands touch no common pixel, so a colour
+    // canvas's bands are shared among workers.
     const bool streamed = banding.background && whole.bits;
     const size_t bands = index.first.size() - 1;
     const auto drawBand = [&](size_t band, std::vector<uint32_t>& apart) {
@@ -625,9 +627,10 @@ void ComposeTemplate(const TileSet& set, int selected, const RenderStyle& style,
     };
     const size_t bandPixels = static_cast<size_t>(std::min(rows, height)) * static_cast<size_t>(whole.width);
     // Each worker draws into a band of its own, and on the canvas writes only its bands' rows.
-    const size_t workers = whole.bits && pixels >= banding.workersFrom
-                               ? static_cast<size_t>(banding.workers > 0 ? banding.workers : WorkersAvailable())
-                               : 1;
+    const size_t workers =
+        whole.bits && pixels >= banding.workersFrom
+            ? static_cast<size_t>(banding.workers > 0 ? banding.workers : WorkersAvailable())
+            : 1;
     std::vector<std::vector<uint32_t>> aparts;
     aparts.emplace_back(streamed ? bandPixels : 0);
     try {

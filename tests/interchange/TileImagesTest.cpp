@@ -172,7 +172,8 @@ TEST(TileImages, ImportAllMatchesPaintingTileByTile) {
             for (TileRecord& tile : tiles) tile.diamond.assign(tile.diamond.size(), 99);
             ASSERT_TRUE(ImportAllTiles(tiles, cellW, cellH, palette, picture, workers));
             for (size_t t = 0; t < tiles.size(); ++t)
-                ASSERT_EQ(tiles[t].diamond, expected[t].diamond) << cellW << " " << t << ", " << workers << " workers";
+                ASSERT_EQ(tiles[t].diamond, expected[t].diamond)
+                    << cellW << " " << t << ", " << workers << " workers";
         }
     }
 }

@@ -146,12 +146,11 @@ void CompareAllBands(const std::vector<TileRecord>& tiles, int cellW, int cellH,
                     ComposeTemplate(set, c.selected, c.style, banded, at.ox, at.oy, c.decorate,
                                     Banding{background, rows, pairsFrom, 0, workers});
                     const std::string difference = FirstDifference(banded, expected);
-                    EXPECT_EQ(difference, "") << what << ", canvas " << at.width << " x " << at.height << " at "
-                                              << at.ox << ", " << at.oy << ", " << rows << " rows a band, "
-                                              << (pairsFrom == 0 ? "pairs, " : "") << workers << " workers, "
-                                              << (background ? "filled" : "not filled") << ", frame "
-                                              << c.style.drawBlackFrameAround << ", invert "
-                                              << c.style.useInvertTileSelect;
+                    EXPECT_EQ(difference, "")
+                        << what << ", canvas " << at.width << " x " << at.height << " at " << at.ox << ", "
+                        << at.oy << ", " << rows << " rows a band, " << (pairsFrom == 0 ? "pairs, " : "")
+                        << workers << " workers, " << (background ? "filled" : "not filled") << ", frame "
+                        << c.style.drawBlackFrameAround << ", invert " << c.style.useInvertTileSelect;
                     if (!difference.empty()) return;
                 }
             }
