@@ -78,15 +78,18 @@ ViewMatch MatchViewWithComposition(HWND window, HWND view, int labelBottom) {
     if (!expected.Create(w, h)) return match;
     expected.Clear(0xFFFFFF);
     if (!RenderTemplate(expected, 0, 0, true)) return match;
-    RECT client{};
-    GetClientRect(view, &client);
-    match.offX = static_cast<int>((client.right - w * 1.0) * 0.5);
-    match.offY = static_cast<int>((client.bottom - h * 1.0) * 0.5);
-    POINT origin{0, 0}, mainOrigin{0, 0};
-    ClientToScreen(view, &origin);
-    ClientToScreen(window, &mainOrigin);
-    const int left = origin.x - mainOrigin.x, top = origin.y - mainOrigin.y;
-    WaitFor([&] {
+    // The view's place and size are read again at each look: the window may still be laying itself
+    // out (a late WM_SIZE moves the picture) when the first look is taken. A busy machine may take
+    // its time over the first paint.
+    const auto look = [&] {
+        RECT client{};
+        GetClientRect(view, &client);
+        match.offX = static_cast<int>((client.right - w * 1.0) * 0.5);
+        match.offY = static_cast<int>((client.bottom - h * 1.0) * 0.5);
+        POINT origin{0, 0}, mainOrigin{0, 0};
+        ClientToScreen(view, &origin);
+        ClientToScreen(window, &mainOrigin);
+        const int left = origin.x - mainOrigin.x, top = origin.y - mainOrigin.y;
         match.screen = CaptureClient(window);
         match.compared = match.wrong = 0;
         for (int y = 0; y < h; ++y) {
@@ -98,7 +101,8 @@ ViewMatch MatchViewWithComposition(HWND window, HWND view, int labelBottom) {
             }
         }
         return match.compared > 1000 && match.wrong == 0;
-    });
+    };
+    WaitFor(look, 15000);
     return match;
 }
 
