@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <memory>
+#include <new>
 #include <thread>
 
 #include "editor/render/SharedWork.h"
@@ -32,6 +33,20 @@ TEST(SharedWork, EveryPartIsDoneOnceByAWorkerAskedFor) {
     }
     EXPECT_GE(WorkersAvailable(), 1);
     EXPECT_LE(WorkersAvailable(), 4);
+}
+
+TEST(SharedWork, AFailingPartStopsTheWorkAndItsExceptionReachesTheCaller) {
+    for (int workers : {1, 3}) {
+        std::atomic<int> started{0};
+        EXPECT_THROW(ShareOut(1000, workers,
+                              [&](size_t part, int) {
+                                  ++started;
+                                  if (part == 5) throw std::bad_alloc();
+                                  std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                              }),
+                     std::bad_alloc);
+        EXPECT_LT(started, 100) << workers << " workers went on after the failure";
+    }
 }
 
 }  // namespace
