@@ -10,9 +10,21 @@ passed=0; failed=0
 
 check() {  # check NAME CONDITION...
     local name="$1"; shift
-    if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
+    if "$@"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        # What the last run of the tool said, to tell a fault of ours from one of the machine.
+        echo "FAILED: $name (last run: exit $(cat "$work/status" 2>/dev/null))"
+        head -n 5 "$work/err" 2>/dev/null | sed 's/^/  stderr: /'
+    fi
 }
-status_of() { "${zelt[@]}" "$@" >"$work/out" 2>"$work/err"; echo $?; }
+status_of() {
+    "${zelt[@]}" "$@" >"$work/out" 2>"$work/err"
+    local status=$?
+    echo "$status" >"$work/status"
+    echo "$status"
+}
 
 # the version, as the project gives it (ctest passes it in ZELT_EXPECTED_VERSION)
 check "version exit" [ "$(status_of --version)" = 0 ]
