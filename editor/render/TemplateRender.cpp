@@ -243,6 +243,21 @@ DiamondLayout LayoutOf(int cellW, int cellH) {
     return layout;
 }
 
+// Four pixels inside the target from four indexes, with the pair table; the table is passed apart
+// from the pixels written, so it stays in a register.
+inline void PutFourPairs(uint32_t* pixels, const uint8_t* indexes, const uint64_t* pairs,
+                         const PaletteTable& palette) {
+    uint32_t four;
+    std::memcpy(&four, indexes, 4);
+    if (Opaque(four)) {
+        const uint64_t low = pairs[four & 0xFFFF], high = pairs[four >> 16];
+        std::memcpy(pixels, &low, 8);
+        std::memcpy(pixels + 2, &high, 8);
+    } else {
+        PutSome(pixels, indexes, 4, palette);
+    }
+}
+
 // A row lying wholly inside the target, with the pair table: eight pixels at a time, then four,
 // then one. The table is passed apart from the pixels written, so it stays in a register.
 inline void PutInsideRow(uint32_t* pixels, const uint8_t* indexes, int count, const uint64_t* pairs,
@@ -262,15 +277,7 @@ inline void PutInsideRow(uint32_t* pixels, const uint8_t* indexes, int count, co
         }
     }
     if (count >= 4) {
-        uint32_t four;
-        std::memcpy(&four, indexes, 4);
-        if (Opaque(four)) {
-            const uint64_t low = pairs[four & 0xFFFF], high = pairs[four >> 16];
-            std::memcpy(pixels, &low, 8);
-            std::memcpy(pixels + 2, &high, 8);
-        } else {
-            PutSome(pixels, indexes, 4, palette);
-        }
+        PutFourPairs(pixels, indexes, pairs, palette);
         count -= 4;
         pixels += 4;
         indexes += 4;
@@ -308,16 +315,7 @@ void WholeDiamondRows(const uint8_t* indexes, const DiamondLayout& layout, const
     const ptrdiff_t* const end = layout.fourOffset.data() + layout.at[last] / 4;
     const uint8_t* from = indexes + layout.at[first];
     for (; offset < end; ++offset, from += 4) {
-        uint32_t* pixels = row + (*offset + shift);
-        uint32_t four;
-        std::memcpy(&four, from, 4);
-        if (Opaque(four)) {
-            const uint64_t low = pairs[four & 0xFFFF], high = pairs[four >> 16];
-            std::memcpy(pixels, &low, 8);
-            std::memcpy(pixels + 2, &high, 8);
-        } else {
-            PutSome(pixels, from, 4, colours.palette);
-        }
+        PutFourPairs(row + (*offset + shift), from, pairs, colours.palette);
     }
 }
 

@@ -41,12 +41,8 @@ class EditorTools : public ::testing::Test {
     void TearDown() override { ReleaseDocumentContents(); }
 
     HWND Start(RunningProgram& editor) {
-        HWND window = editor.FindWindowOfClass("Zelt_BuilderClass", 20000);
+        HWND window = EditorWindowPastSplash(editor, 20000);
         if (!window) return nullptr;
-        if (HWND splash = editor.FindWindowOfClass("SplashScreenClass", 2000)) {
-            PostMessageA(splash, WM_LBUTTONUP, 0, 0);
-            WaitFor([&] { return !IsWindowVisible(splash); });
-        }
         WaitFor([&] { return WindowText(window).find(" - [") != std::string::npos; });
         return window;
     }

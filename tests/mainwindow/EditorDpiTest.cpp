@@ -68,12 +68,8 @@ protected:
     // The editor's main window, restored and as large as the screen (a maximised window is never
     // mapped without a window manager), once its view has a size and the title names the template.
     HWND Start(RunningProgram& editor) {
-        HWND window = editor.FindWindowOfClass("Zelt_BuilderClass", 20000);
+        HWND window = EditorWindowPastSplash(editor, 20000);
         if (!window) return nullptr;
-        if (HWND splash = editor.FindWindowOfClass("SplashScreenClass", 2000)) {
-            PostMessageA(splash, WM_LBUTTONUP, 0, 0);
-            WaitFor([&] { return !IsWindowVisible(splash); });
-        }
         ShowWindow(window, SW_RESTORE);
         SetWindowPos(window, nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                      SWP_NOZORDER);

@@ -62,12 +62,8 @@ protected:
 
     // Starts the editor on a template and waits for its main window; the splash screen is clicked away.
     HWND Start(RunningProgram& editor) {
-        HWND window = editor.FindWindowOfClass("Zelt_BuilderClass", kStartTime);
+        HWND window = EditorWindowPastSplash(editor, kStartTime);
         if (!window) return nullptr;
-        if (HWND splash = editor.FindWindowOfClass("SplashScreenClass", 2000)) {
-            PostMessageA(splash, WM_LBUTTONUP, 0, 0);
-            WaitFor([&] { return !IsWindowVisible(splash); });
-        }
         // Up once its view has a size and the title names the template.
         WaitFor([&] {
             RECT view{};
@@ -519,12 +515,8 @@ TEST_F(EditorRun, TheHotButtonsRestWhileADialogIsUp) {
 TEST_F(EditorRun, UndockedTheViewZoomsWithTheWheelTakesTheButtonsAlongAndRestsUnderADialog) {
     RunningProgram editor(Exe() + " -UNDOCK " + Map("Meadow.tem"), program_.Path());
     ASSERT_TRUE(editor.Started());
-    HWND window = editor.FindWindowOfClass("Zelt_BuilderClass", kStartTime);
+    HWND window = EditorWindowPastSplash(editor, kStartTime);
     ASSERT_TRUE(window);
-    if (HWND splash = editor.FindWindowOfClass("SplashScreenClass", 2000)) {
-        PostMessageA(splash, WM_LBUTTONUP, 0, 0);
-        WaitFor([&] { return !IsWindowVisible(splash); });
-    }
     HWND view = editor.FindWindowOfClass("MainViewClass", kStartTime);
     HWND strip = editor.FindWindowOfClass("StripSelectClass", kStartTime);
     ASSERT_TRUE(view && strip);

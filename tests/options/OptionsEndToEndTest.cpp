@@ -43,12 +43,8 @@ class EditorOptionsRun : public ::testing::Test {
     }
 
     HWND Start(RunningProgram& editor) {
-        HWND window = editor.FindWindowOfClass("Zelt_BuilderClass", kStartTime);
+        HWND window = EditorWindowPastSplash(editor, kStartTime);
         if (!window) return nullptr;
-        if (HWND splash = editor.FindWindowOfClass("SplashScreenClass", 2000)) {
-            PostMessageA(splash, WM_LBUTTONUP, 0, 0);
-            WaitFor([&] { return !IsWindowVisible(splash); });
-        }
         WaitFor([&] { return WindowText(window).find(" - [") != std::string::npos; });
         return window;
     }

@@ -69,6 +69,16 @@ HWND RunningProgram::FindWindowOfClass(const std::string& className, DWORD milli
     return nullptr;
 }
 
+HWND EditorWindowPastSplash(const RunningProgram& editor, DWORD milliseconds) {
+    HWND window = editor.FindWindowOfClass("Zelt_BuilderClass", milliseconds);
+    if (!window) return nullptr;
+    if (HWND splash = editor.FindWindowOfClass("SplashScreenClass", 2000)) {
+        PostMessageA(splash, WM_LBUTTONUP, 0, 0);
+        WaitFor([&] { return !IsWindowVisible(splash); });
+    }
+    return window;
+}
+
 ViewMatch MatchViewWithComposition(HWND window, HWND view, int labelBottom) {
     ViewMatch match;
     TemplateBounds bounds;

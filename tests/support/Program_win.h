@@ -34,7 +34,7 @@ private:
 
 // The main view of a running editor at zoom 1 against the composition of the template this process
 // has loaded: every pixel of the picture that lies in the view, below labelBottom (the label of the
-// transparent colour), looked up in a capture of the main window, until all match or five seconds
+// transparent colour), looked up in a capture of the main window, until all match or 15 seconds
 // pass. offX and offY place the picture in the view's client area.
 struct ViewMatch {
     int compared = 0;
@@ -44,6 +44,10 @@ struct ViewMatch {
     ColourImage screen;  // the last capture of the main window's client area
 };
 ViewMatch MatchViewWithComposition(HWND window, HWND view, int labelBottom);
+
+// A started editor's main window, its splash (when it shows one) clicked away; null when no main
+// window comes within the time.
+HWND EditorWindowPastSplash(const RunningProgram& editor, DWORD milliseconds);
 
 std::string WindowText(HWND window);
 // What a window paints of its client area, through WM_PRINTCLIENT, as a canvas of that size.
